@@ -1,0 +1,53 @@
+// Run-time errors of the core, each carrying the error number the platform used for it, so that
+// handlers and messages can tell them apart the way users of the old program knew them.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace mirel {
+
+enum class ErrorNumber : int {
+  kInvalidArgument = 5,  // "Invalid procedure call or argument"
+  kOverflow = 6,
+  kSubscriptOutOfRange = 9,
+  kTypeMismatch = 13,
+  kFileNotFound = 53,
+  kDeviceIo = 57,
+  kTooManyFiles = 67,
+  kPermissionDenied = 70,
+  kPathFileAccess = 75,
+};
+
+class RunTimeError : public std::runtime_error {
+ public:
+  RunTimeError(ErrorNumber number, const std::string& message)
+      : std::runtime_error(message), number_(number) {}
+  ErrorNumber Number() const noexcept { return number_; }
+
+ private:
+  ErrorNumber number_;
+};
+
+// A value left the range of the integer type it was handed to, e.g. a month of 40000 given
+// to DateSerial, whose parts are 16-bit.
+class OverflowError : public RunTimeError {
+ public:
+  explicit OverflowError(const std::string& message)
+      : RunTimeError(ErrorNumber::kOverflow, message) {}
+};
+
+// An argument outside what a function accepts, e.g. a DateSerial year outside 100..9999.
+class InvalidArgumentError : public RunTimeError {
+ public:
+  explicit InvalidArgumentError(const std::string& message)
+      : RunTimeError(ErrorNumber::kInvalidArgument, message) {}
+};
+
+// A file that exists could not be opened or read.
+class FileError : public RunTimeError {
+ public:
+  FileError(ErrorNumber number, const std::string& message) : RunTimeError(number, message) {}
+};
+
+}  // namespace mirel
