@@ -33,8 +33,8 @@ function(mirel_add_library name)
   endif()
 endfunction()
 
-# The library of one source folder: every *.cpp in it, where *_win.cpp files join only on Windows.
-# Globbing keeps the folders independent of one another while they grow.
+# The library of one source folder: every *.cpp in it, where *_win.cpp files join only on Windows
+# and *_posix.cpp files only elsewhere. Globbing keeps the folders independent while they grow.
 function(mirel_add_folder_library name)
   cmake_parse_arguments(ARG "" "" "DEPS;WIN_DEPS" ${ARGN})
   file(GLOB all_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
@@ -43,6 +43,10 @@ function(mirel_add_folder_library name)
   foreach(source IN LISTS all_sources)
     if(source MATCHES "_win\\.cpp$")
       list(APPEND windows ${source})
+    elseif(source MATCHES "_posix\\.cpp$")
+      if(NOT WIN32)
+        list(APPEND portable ${source})
+      endif()
     else()
       list(APPEND portable ${source})
     endif()
