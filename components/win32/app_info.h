@@ -1,0 +1,15 @@
+// What the running program knows about itself: its path, folder and base name (the file name
+// without extension, which names its settings).
+// Example: for C:\Tools\Mirel.exe, ExecutableBaseName() == "Mirel".
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace mirel::win32 {
+
+std::filesystem::path ExecutablePath();
+std::filesystem::path ExecutableFolder();
+std::string ExecutableBaseName();  // UTF-8
+
+}  // namespace mirel::win32

@@ -1,0 +1,50 @@
+// Win32 error helpers and the guard every window procedure handler runs in: no exception may
+// cross a window procedure (the system would unwind through foreign frames), so a failure is
+// shown to the user in a Japanese message box and the program keeps running.
+// Example:
+//   case WM_TIMER: RunHandler(hwnd, [&] { form.timMirel_Timer(); }); return 0;
+#pragma once
+
+#include <windows.h>
+
+#include <exception>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "components/errors.h"
+
+namespace mirel::win32 {
+
+// The system's text for a Win32 error code, UTF-8, without the trailing line break.
+std::string SystemErrorText(DWORD code);
+
+// Throws RunTimeError(number) whose message names the failed call and the system's reason.
+[[noreturn]] void ThrowWin32Error(std::string_view call, DWORD code = ::GetLastError(),
+                                  ErrorNumber number = ErrorNumber::kInvalidArgument);
+
+// The text shown for a failure: "実行時エラー '6':\n\n<message>" for a run-time error.
+std::string ErrorBoxText(const std::exception& error);
+
+// Shows the failure in a modal message box owned by `owner` (may be null). While one such box is
+// open, further failures (say, of timer ticks that keep arriving under the box) are not shown,
+// so a lasting fault cannot stack up boxes.
+void ReportHandlerFailure(HWND owner, const std::exception& error) noexcept;
+void ReportHandlerFailure(HWND owner) noexcept;  // an exception of unknown type
+
+// Runs one event handler; any exception it throws is reported and swallowed.
+// Returns false when the handler failed.
+template <typename Handler>
+bool RunHandler(HWND owner, Handler&& handler) noexcept {
+  try {
+    std::forward<Handler>(handler)();
+    return true;
+  } catch (const std::exception& error) {
+    ReportHandlerFailure(owner, error);
+  } catch (...) {
+    ReportHandlerFailure(owner);
+  }
+  return false;
+}
+
+}  // namespace mirel::win32
