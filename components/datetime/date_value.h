@@ -13,6 +13,8 @@ enum class FirstDayOfWeek { kSunday = 1 };
 
 // Parts of a date value. Time parts are rounded to the nearest second first; a value before
 // day 0 reads its fraction as a positive time on its day: -1.25 is 29 December 1899 06:00.
+// A value outside 1 January 100 .. 31 December 9999 23:59:59 (or not finite) throws
+// InvalidArgumentError.
 int Year(DateValue date);
 int Month(DateValue date);
 int Day(DateValue date);
@@ -35,5 +37,28 @@ DateValue TimeSerial(int hour, int minute, int second);
 
 // The hand-over to a signed 16-bit integer parameter; throws OverflowError outside its range.
 std::int16_t ToInteger16(std::int64_t value);
+
+// Every part of a date value at once, for callers that need several (Format). Same rounding and
+// range as Year()..Second(): SplitDateValue(36527.5) is 2000-01-02 12:00:00, a Sunday.
+struct DateTimeParts {
+  std::int64_t dayNumber = 0;  // whole days from 30 December 1899 after rounding to the second
+  int secondOfDay = 0;         // 0..86399
+  int year = 0;                // 100..9999
+  int month = 0;               // 1..12
+  int day = 0;                 // 1..31
+  int hour = 0;                // 0..23
+  int minute = 0;              // 0..59
+  int second = 0;              // 0..59
+  int weekday = 0;             // 1 (Sunday) .. 7 (Saturday)
+  int dayOfYear = 0;           // 1..366
+};
+DateTimeParts SplitDateValue(DateValue date);
+
+// A whole-day date plus a time of day (0 <= timeOfDay < 1), keeping the rule that a day before
+// day 0 carries its time as a positive fraction: CombineDateAndTime(-1, 0.25) == -1.25.
+DateValue CombineDateAndTime(DateValue date, DateValue timeOfDay);
+
+// Days from 30 December 1899 of a valid Gregorian date (no range check, no carrying).
+std::int64_t DaysFromCivil(std::int64_t year, unsigned month, unsigned day);
 
 }  // namespace mirel

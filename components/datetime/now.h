@@ -7,8 +7,11 @@
 
 namespace mirel {
 
-DateValue Now();   // current local date and time
+DateValue Now();   // current local date and time, to the millisecond or better
 DateValue Date();  // current local date (whole days of Now)
+
+// The platform's local clock, bypassing any override (now_posix.cpp / now_win.cpp).
+DateValue SystemNow();
 
 // Replaces the clock for the lifetime of the guard; restores the previous one on destruction.
 class ScopedNowOverride {

@@ -1,0 +1,141 @@
+#include "components/datetime/date_value.h"
+
+#include <chrono>
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "components/errors.h"
+
+namespace mirel {
+namespace {
+
+constexpr std::int64_t kSecondsPerDay = 86400;
+// 1 January 100 and 31 December 9999 as day numbers: the calendar range of date values.
+constexpr std::int64_t kFirstDay = -657434;
+constexpr std::int64_t kLastDay = 2958465;
+// 30 December 1899 counted from the Unix epoch, to reach std::chrono::sys_days.
+constexpr std::int64_t kEpochFromUnix = -25569;
+
+std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
+  std::int64_t q = a / b;
+  return (a % b != 0 && ((a < 0) != (b < 0))) ? q - 1 : q;
+}
+
+std::int64_t FloorMod(std::int64_t a, std::int64_t b) {
+  return a - FloorDiv(a, b) * b;
+}
+
+[[noreturn]] void ThrowOutOfRange(DateValue date) {
+  throw InvalidArgumentError("date value out of range: " + std::to_string(date));
+}
+
+}  // namespace
+
+std::int64_t DaysFromCivil(std::int64_t year, unsigned month, unsigned day) {
+  // Days from 1 March of year 0 (proleptic Gregorian) by 400-year eras, then shifted so that
+  // 30 December 1899 is day 0. Valid for any year whose day count fits in 64 bits.
+  const std::int64_t y = month <= 2 ? year - 1 : year;
+  const std::int64_t era = FloorDiv(y, 400);
+  const std::int64_t yearOfEra = y - era * 400;                             // 0..399
+  const std::int64_t monthFromMarch = month > 2 ? month - 3 : month + 9;    // 0..11
+  const std::int64_t dayOfYear = (153 * monthFromMarch + 2) / 5 + day - 1;  // 0..365
+  const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+  const std::int64_t daysFromUnix = era * 146097 + dayOfEra - 719468;
+  return daysFromUnix - kEpochFromUnix;
+}
+
+std::int16_t ToInteger16(std::int64_t value) {
+  if (value < std::numeric_limits<std::int16_t>::min() ||
+      value > std::numeric_limits<std::int16_t>::max()) {
+    throw OverflowError("overflow: " + std::to_string(value) + " is no 16-bit integer");
+  }
+  return static_cast<std::int16_t>(value);
+}
+
+DateTimeParts SplitDateValue(DateValue date) {
+  // The open bounds let the last half second of 31 December 9999 through to the check below.
+  if (!std::isfinite(date) || date <= static_cast<double>(kFirstDay - 1) ||
+      date >= static_cast<double>(kLastDay + 1)) {
+    ThrowOutOfRange(date);
+  }
+  const double whole = std::trunc(date);
+  DateTimeParts parts;
+  parts.dayNumber = static_cast<std::int64_t>(whole);
+  // Before day 0 the fraction still counts forward from midnight of its day.
+  std::int64_t seconds = std::llround(std::fabs(date - whole) * kSecondsPerDay);
+  if (seconds >= kSecondsPerDay) {
+    seconds -= kSecondsPerDay;
+    parts.dayNumber += 1;
+  }
+  if (parts.dayNumber < kFirstDay || parts.dayNumber > kLastDay) {
+    ThrowOutOfRange(date);
+  }
+  parts.secondOfDay = static_cast<int>(seconds);
+  parts.hour = parts.secondOfDay / 3600;
+  parts.minute = parts.secondOfDay / 60 % 60;
+  parts.second = parts.secondOfDay % 60;
+
+  using namespace std::chrono;
+  const year_month_day civil{sys_days{days{parts.dayNumber + kEpochFromUnix}}};
+  parts.year = static_cast<int>(civil.year());
+  parts.month = static_cast<int>(static_cast<unsigned>(civil.month()));
+  parts.day = static_cast<int>(static_cast<unsigned>(civil.day()));
+  parts.weekday = static_cast<int>(FloorMod(parts.dayNumber + 6, 7)) + 1;  // day 1 is Sunday
+  parts.dayOfYear = static_cast<int>(parts.dayNumber - DaysFromCivil(parts.year, 1, 1)) + 1;
+  return parts;
+}
+
+int Year(DateValue date) {
+  return SplitDateValue(date).year;
+}
+int Month(DateValue date) {
+  return SplitDateValue(date).month;
+}
+int Day(DateValue date) {
+  return SplitDateValue(date).day;
+}
+int Hour(DateValue date) {
+  return SplitDateValue(date).hour;
+}
+int Minute(DateValue date) {
+  return SplitDateValue(date).minute;
+}
+int Second(DateValue date) {
+  return SplitDateValue(date).second;
+}
+
+int Weekday(DateValue date, FirstDayOfWeek firstDay) {
+  const int sundayBased = SplitDateValue(date).weekday;
+  const int shift = static_cast<int>(firstDay) - 1;
+  return static_cast<int>(FloorMod(sundayBased - 1 - shift, 7)) + 1;
+}
+
+DateValue DateSerial(std::int64_t year, std::int64_t month, std::int64_t day) {
+  const std::int64_t y = ToInteger16(year);
+  const std::int64_t m = ToInteger16(month);
+  const std::int64_t d = ToInteger16(day);
+  const std::int64_t monthIndex = y * 12 + (m - 1);
+  const std::int64_t carriedYear = FloorDiv(monthIndex, 12);
+  const auto carriedMonth = static_cast<unsigned>(FloorMod(monthIndex, 12) + 1);
+  // A 16-bit day carries at most about 90 years, so anything farther cannot come back into range.
+  if (carriedYear < 0 || carriedYear > 10100) {
+    throw InvalidArgumentError("DateSerial: year out of range");
+  }
+  const std::int64_t result = DaysFromCivil(carriedYear, carriedMonth, 1) + d - 1;
+  if (result < kFirstDay || result > kLastDay) {
+    throw InvalidArgumentError("DateSerial: year out of range");
+  }
+  return static_cast<DateValue>(result);
+}
+
+DateValue TimeSerial(int hour, int minute, int second) {
+  const std::int64_t seconds = std::int64_t{hour} * 3600 + std::int64_t{minute} * 60 + second;
+  return static_cast<double>(seconds) / kSecondsPerDay;
+}
+
+DateValue CombineDateAndTime(DateValue date, DateValue timeOfDay) {
+  return date < 0 ? date - timeOfDay : date + timeOfDay;
+}
+
+}  // namespace mirel
