@@ -16,6 +16,10 @@ namespace mirel {
 std::string Format(DateValue value, std::string_view pattern);
 std::string Format(std::string_view text, std::string_view pattern);
 
+// The same with a given locale instead of CurrentLocale().
+std::string Format(DateValue value, std::string_view pattern, const LocaleData& locale);
+std::string Format(std::string_view text, std::string_view pattern, const LocaleData& locale);
+
 // A pattern tokenised once, for callers that format the same pattern again and again (the clock
 // caption, twice a second). Format() itself keeps the last pattern it compiled.
 class FormatPattern {
@@ -27,6 +31,9 @@ class FormatPattern {
 
   const std::string& Pattern() const;
   std::string Apply(DateValue value, const LocaleData& locale = CurrentLocale()) const;
+  // Appends instead of returning, so a caller can reuse one buffer.
+  void AppendTo(std::string& out, DateValue value,
+                const LocaleData& locale = CurrentLocale()) const;
 
  private:
   struct Compiled;

@@ -1,0 +1,162 @@
+#include "components/format/format_parts.h"
+
+#include <cstddef>
+
+namespace mirel::format_detail {
+
+void AppendNumber(std::string& out, int value, int minDigits) {
+  char digits[12];
+  int count = 0;
+  unsigned rest = value < 0 ? 0u : static_cast<unsigned>(value);
+  do {
+    digits[count++] = static_cast<char>('0' + rest % 10);
+    rest /= 10;
+  } while (rest != 0);
+  for (int i = count; i < minDigits; ++i) {
+    out += '0';
+  }
+  while (count > 0) {
+    out += digits[--count];
+  }
+}
+
+const EraInfo* EraOf(const DateTimeParts& parts, const LocaleData& locale) {
+  const int date = parts.year * 10000 + parts.month * 100 + parts.day;
+  const EraInfo* found = nullptr;
+  for (const EraInfo& era : locale.eras) {
+    if (era.startYear * 10000 + era.startMonth * 100 + era.startDay <= date) {
+      found = &era;
+    }
+  }
+  return found;
+}
+
+int EraYear(const DateTimeParts& parts, const EraInfo* era) {
+  return era ? parts.year - era->startYear + 1 : parts.year;
+}
+
+int WeekOfYear(const DateTimeParts& parts) {
+  // Weekday of 1 January, 0 (Sunday) .. 6, from today's weekday and day of the year.
+  const int newYearWeekday = ((parts.weekday - 1 - (parts.dayOfYear - 1)) % 7 + 7) % 7;
+  return (parts.dayOfYear - 1 + newYearWeekday) / 7 + 1;
+}
+
+namespace {
+
+int TwelveHour(int hour) {
+  return hour % 12 == 0 ? 12 : hour % 12;
+}
+
+std::size_t RunLength(std::string_view text, std::size_t pos) {
+  std::size_t end = pos;
+  while (end < text.size() && text[end] == text[pos]) {
+    ++end;
+  }
+  return end - pos;
+}
+
+// The first character of a UTF-8 text (the NLS "t" picture: one letter of the designator).
+std::string_view FirstCharacter(std::string_view text) {
+  if (text.empty()) {
+    return text;
+  }
+  std::size_t length = 1;
+  while (length < text.size() && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) {
+    ++length;
+  }
+  return text.substr(0, length);
+}
+
+}  // namespace
+
+void AppendLocalePicture(std::string& out, std::string_view picture, const DateTimeParts& parts,
+                         const LocaleData& locale) {
+  std::size_t pos = 0;
+  while (pos < picture.size()) {
+    const char c = picture[pos];
+    if (c == '\'') {
+      // Quoted text; two quotes in a row stand for one.
+      ++pos;
+      while (pos < picture.size()) {
+        if (picture[pos] == '\'') {
+          if (pos + 1 < picture.size() && picture[pos + 1] == '\'') {
+            out += '\'';
+            pos += 2;
+            continue;
+          }
+          ++pos;
+          break;
+        }
+        out += picture[pos++];
+      }
+      continue;
+    }
+    const std::size_t run = RunLength(picture, pos);
+    const bool meridiem = parts.hour >= 12;
+    switch (c) {
+      case 'd':
+        if (run >= 4) {
+          out += locale.dayNames[parts.weekday - 1];
+        } else if (run == 3) {
+          out += locale.dayAbbreviations[parts.weekday - 1];
+        } else {
+          AppendNumber(out, parts.day, static_cast<int>(run));
+        }
+        break;
+      case 'M':
+        if (run >= 4) {
+          out += locale.monthNames[parts.month - 1];
+        } else if (run == 3) {
+          out += locale.monthAbbreviations[parts.month - 1];
+        } else {
+          AppendNumber(out, parts.month, static_cast<int>(run));
+        }
+        break;
+      case 'y':
+        if (run >= 3) {
+          AppendNumber(out, parts.year, 4);
+        } else {
+          AppendNumber(out, parts.year % 100, static_cast<int>(run));
+        }
+        break;
+      case 'H':
+        AppendNumber(out, parts.hour, run >= 2 ? 2 : 1);
+        break;
+      case 'h':
+        AppendNumber(out, TwelveHour(parts.hour), run >= 2 ? 2 : 1);
+        break;
+      case 'm':
+        AppendNumber(out, parts.minute, run >= 2 ? 2 : 1);
+        break;
+      case 's':
+        AppendNumber(out, parts.second, run >= 2 ? 2 : 1);
+        break;
+      case 't': {
+        const std::string& designator = meridiem ? locale.pmDesignator : locale.amDesignator;
+        out += run >= 2 ? std::string_view(designator) : FirstCharacter(designator);
+        break;
+      }
+      case 'g':
+        // The Gregorian calendar's era name ("西暦") is not shown in the pictures we expand.
+        break;
+      default:
+        out.append(picture.substr(pos, run));
+        break;
+    }
+    pos += run;
+  }
+}
+
+void AppendGeneralForm(std::string& out, const DateTimeParts& parts, const LocaleData& locale) {
+  if (parts.dayNumber == 0) {
+    AppendLocalePicture(out, locale.timePicture, parts, locale);
+    return;
+  }
+  AppendLocalePicture(out, locale.shortDatePicture, parts, locale);
+  if (parts.secondOfDay != 0) {
+    out += ' ';
+    AppendLocalePicture(out, locale.timePicture, parts, locale);
+  }
+}
+
+}  // namespace mirel::format_detail
