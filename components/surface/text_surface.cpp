@@ -1,0 +1,222 @@
+#include "components/surface/text_surface.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace mirel {
+
+namespace {
+
+// Splits UTF-8 text into characters with their display widths. A malformed byte counts as one
+// narrow character of its own, so no input can make the view read past the text.
+struct Glyph {
+  std::string text;
+  int width;
+};
+
+std::vector<Glyph> Glyphs(std::string_view text) {
+  std::vector<Glyph> glyphs;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    auto lead = static_cast<unsigned char>(text[i]);
+    std::size_t length = lead < 0x80    ? 1
+                         : lead >= 0xF0 ? 4
+                         : lead >= 0xE0 ? 3
+                         : lead >= 0xC0 ? 2
+                                        : 1;
+    bool valid = length == 1 ? lead < 0x80 : i + length <= text.size();
+    for (std::size_t k = 1; valid && k < length; ++k) {
+      valid = (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80;
+    }
+    if (!valid) {
+      glyphs.push_back({"?", 1});
+      ++i;
+      continue;
+    }
+    char32_t codePoint = lead;
+    if (length > 1) {
+      codePoint = lead & (0x3F >> (length - 1));
+      for (std::size_t k = 1; k < length; ++k) {
+        codePoint = (codePoint << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+      }
+    }
+    bool control = codePoint < 0x20 || codePoint == 0x7F;
+    glyphs.push_back({control ? std::string("?") : std::string(text.substr(i, length)),
+                      codePoint >= 0x1100 ? 2 : 1});
+    i += length;
+  }
+  return glyphs;
+}
+
+const char* SgrColor(Color color) {
+  switch (color) {
+    case kRed:
+      return "31";
+    case kBlue:
+      return "34";
+    case kWhite:
+      return "97";
+    default:
+      return "39";
+  }
+}
+
+}  // namespace
+
+TextSurface::Cell TextSurface::BlankCell(Color background) {
+  Cell cell;
+  cell.background = background;
+  return cell;
+}
+
+int DisplayColumns(std::string_view text) {
+  int columns = 0;
+  for (const Glyph& glyph : Glyphs(text)) {
+    columns += glyph.width;
+  }
+  return columns;
+}
+
+TextSurface::TextSurface(int columns, int lines, Color background)
+    : columns_(std::max(columns, 1)),
+      lines_(std::max(lines, 1)),
+      background_(background),
+      scaleX2_(columns_),
+      scaleY2_(lines_) {
+  Cls();
+}
+
+void TextSurface::Cls() {
+  cells_.assign(static_cast<std::size_t>(columns_ * lines_), BlankCell(background_));
+  currentX_ = scaleX1_;
+  currentY_ = scaleY1_;
+}
+
+void TextSurface::Scale(double x1, double y1, double x2, double y2) {
+  scaleX1_ = x1;
+  scaleY1_ = y1;
+  scaleX2_ = x2;
+  scaleY2_ = y2;
+}
+
+int TextSurface::ColumnOf(double x) const {
+  double column = (x - scaleX1_) * columns_ / (scaleX2_ - scaleX1_);
+  return std::isfinite(column) ? static_cast<int>(std::clamp(std::lround(column), -1L, 100000L))
+                               : -1;
+}
+
+int TextSurface::LineOf(double y) const {
+  double line = (y - scaleY1_) * lines_ / (scaleY2_ - scaleY1_);
+  return std::isfinite(line) ? static_cast<int>(std::clamp(std::lround(line), -1L, 100000L)) : -1;
+}
+
+double TextSurface::TextWidth(std::string_view text) const {
+  return DisplayColumns(text) * (scaleX2_ - scaleX1_) / columns_;
+}
+
+double TextSurface::TextHeight(std::string_view) const {
+  return (scaleY2_ - scaleY1_) / lines_;
+}
+
+void TextSurface::Put(int line, int column, const std::string& glyph, int width, Color color,
+                      bool bold) {
+  if (line < 0 || line >= lines_ || column < 0 || column + width > columns_) {
+    return;
+  }
+  Cell* row = &cells_[static_cast<std::size_t>(line * columns_)];
+  // Never leave half of a wide character behind.
+  if (row[column].glyph.empty() && column > 0) {
+    row[column - 1].glyph = " ";
+  }
+  int end = column + width;
+  if (end < columns_ && row[end].glyph.empty()) {
+    row[end].glyph = " ";
+  }
+  row[column].glyph = glyph;
+  row[column].color = color;
+  row[column].bold = bold;
+  for (int k = column + 1; k < end; ++k) {
+    row[k].glyph.clear();
+    row[k].color = color;
+    row[k].bold = bold;
+  }
+}
+
+void TextSurface::Print(std::string_view text) {
+  int line = LineOf(currentY_);
+  int column = ColumnOf(currentX_);
+  for (const Glyph& glyph : Glyphs(text)) {
+    Put(line, column, glyph.text, glyph.width, foreColor_, bold_);
+    column += glyph.width;
+  }
+  currentX_ = scaleX1_;
+  currentY_ += TextHeight(text);
+}
+
+void TextSurface::Line(double x1, double y1, double x2, double y2, Color color, LineKind kind) {
+  int left = std::clamp(ColumnOf(std::min(x1, x2)), 0, columns_);
+  int right = std::clamp(ColumnOf(std::max(x1, x2)), 0, columns_);
+  int top = std::clamp(LineOf(std::min(y1, y2)), 0, lines_);
+  int bottom = std::clamp(LineOf(std::max(y1, y2)), 0, lines_);
+  if (kind == LineKind::kFilledBox) {
+    for (int line = top; line < bottom; ++line) {
+      for (int column = left; column < right; ++column) {
+        cells_[static_cast<std::size_t>(line * columns_ + column)] = BlankCell(color);
+      }
+    }
+  } else if (right - left >= 2) {
+    // Brackets on the inner lines: the outer lines of a cell belong to its neighbours too.
+    int first = bottom - top >= 3 ? top + 1 : top;
+    int last = bottom - top >= 3 ? bottom - 1 : bottom;
+    for (int line = first; line < last; ++line) {
+      Put(line, left, "[", 1, color, true);
+      Put(line, right - 1, "]", 1, color, true);
+    }
+  }
+  currentX_ = x2;
+  currentY_ = y2;
+}
+
+std::string TextSurface::Render(bool ansi) const {
+  std::string out;
+  for (int line = 0; line < lines_; ++line) {
+    const Cell* row = &cells_[static_cast<std::size_t>(line * columns_)];
+    int end = columns_;
+    if (!ansi) {
+      while (end > 0 && (row[end - 1].glyph == " ")) {
+        --end;
+      }
+    }
+    std::string current;
+    for (int column = 0; column < end; ++column) {
+      const Cell& cell = row[column];
+      if (cell.glyph.empty()) {
+        continue;
+      }
+      if (ansi) {
+        std::string sgr = std::string("\x1b[0;") + SgrColor(cell.color);
+        if (cell.bold) {
+          sgr += ";1";
+        }
+        if (cell.background == kBlue) {
+          sgr += ";44";
+        } else if (cell.background == kRed) {
+          sgr += ";41";
+        }
+        sgr += "m";
+        if (sgr != current) {
+          out += sgr;
+          current = sgr;
+        }
+      }
+      out += cell.glyph;
+    }
+    if (ansi) {
+      out += "\x1b[0m";
+    }
+    out += '\n';
+  }
+  return out;
+}
+
+}  // namespace mirel

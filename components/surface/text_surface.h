@@ -1,0 +1,68 @@
+// A surface made of terminal character cells, for the terminal month view. One user unit of the
+// scale spans a fixed number of columns and lines; text is laid out by display columns (most
+// Japanese characters take two). Filled boxes paint a background, box outlines put brackets on
+// the box's inner lines, and Render() turns the cells into text with or without ANSI colours.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "components/surface/surface.h"
+
+namespace mirel {
+
+class TextSurface : public Surface {
+ public:
+  // columns x lines character cells, all blank on the background colour.
+  TextSurface(int columns, int lines, Color background = kWhite);
+
+  void Cls() override;
+  void Scale(double x1, double y1, double x2, double y2) override;
+  double ScaleWidth() const override { return scaleX2_ - scaleX1_; }
+  double ScaleHeight() const override { return scaleY2_ - scaleY1_; }
+  void SetDrawMode(int) override {}
+  void Line(double x1, double y1, double x2, double y2, Color color, LineKind kind) override;
+  double CurrentX() const override { return currentX_; }
+  double CurrentY() const override { return currentY_; }
+  void SetCurrentX(double x) override { currentX_ = x; }
+  void SetCurrentY(double y) override { currentY_ = y; }
+  Color ForeColor() const override { return foreColor_; }
+  void SetForeColor(Color color) override { foreColor_ = color; }
+  bool FontBold() const override { return bold_; }
+  void SetFontBold(bool bold) override { bold_ = bold; }
+  double TextWidth(std::string_view text) const override;
+  double TextHeight(std::string_view text) const override;
+  void Print(std::string_view text) override;
+
+  // The cells line by line, trailing blanks dropped. With ansi, colours and weight become SGR
+  // sequences: the background colour stays the terminal's own, black text its default colour.
+  std::string Render(bool ansi) const;
+
+ private:
+  struct Cell {
+    std::string glyph = " ";  // empty: the right half of the wide character before it
+    Color color = kBlack;
+    bool bold = false;
+    Color background = kWhite;
+  };
+
+  static Cell BlankCell(Color background);
+  int ColumnOf(double x) const;
+  int LineOf(double y) const;
+  void Put(int line, int column, const std::string& glyph, int width, Color color, bool bold);
+
+  int columns_;
+  int lines_;
+  Color background_;
+  std::vector<Cell> cells_;
+  double scaleX1_ = 0, scaleY1_ = 0, scaleX2_, scaleY2_;
+  double currentX_ = 0, currentY_ = 0;
+  Color foreColor_ = kBlack;
+  bool bold_ = false;
+};
+
+// Display columns of UTF-8 text: 1 for characters below U+1100, 2 for the rest.
+int DisplayColumns(std::string_view text);
+
+}  // namespace mirel
