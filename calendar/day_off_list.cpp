@@ -1,0 +1,161 @@
+#include "calendar/day_off_list.h"
+
+#include <array>
+#include <fstream>
+#include <optional>
+#include <utility>
+
+#include "calendar/day_off_text.h"
+#include "components/format/date_text_reader.h"
+#include "components/format/locale_data.h"
+
+namespace mirel {
+namespace {
+
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+struct FileContent {
+  std::string bytes;
+  bool complete = false;  // read to its end without an error
+};
+
+// Everything that can be read of the file. A file that cannot be opened gives no bytes, a read
+// error keeps the bytes before it; neither throws, so the calendar opens whatever the file does.
+FileContent ReadFileContent(const std::filesystem::path& file) {
+  FileContent content;
+  try {
+    std::ifstream stream(file, std::ios::binary);
+    if (!stream.is_open()) {
+      return content;
+    }
+    std::array<char, 64 * 1024> chunk;
+    while (stream.read(chunk.data(), chunk.size()) || stream.gcount() > 0) {
+      content.bytes.append(chunk.data(), static_cast<std::size_t>(stream.gcount()));
+    }
+    content.complete = stream.eof() && !stream.bad();
+  } catch (const std::exception&) {
+    content.complete = false;
+  }
+  return content;
+}
+
+// The month and day of a key "MM/DD" written with the given separator; nothing for any other
+// text, which is what no date text normalises to.
+std::optional<std::pair<int, int>> ParseKey(std::string_view key, std::string_view separator) {
+  auto twoDigits = [](std::string_view text) -> std::optional<int> {
+    if (text.size() != 2 || text[0] < '0' || text[0] > '9' || text[1] < '0' || text[1] > '9') {
+      return std::nullopt;
+    }
+    return (text[0] - '0') * 10 + (text[1] - '0');
+  };
+  if (separator.empty() || key.size() != 4 + separator.size() ||
+      key.substr(2, separator.size()) != separator) {
+    return std::nullopt;
+  }
+  const auto month = twoDigits(key.substr(0, 2));
+  const auto day = twoDigits(key.substr(2 + separator.size()));
+  if (!month || !day || *month < 1 || *month > 12 || *day < 1 || *day > 31) {
+    return std::nullopt;
+  }
+  return std::pair{*month, *day};
+}
+
+std::size_t Slot(int month, int day) {
+  return static_cast<std::size_t>((month - 1) * 31 + day - 1);
+}
+
+}  // namespace
+
+void DayOffList::Load(const std::filesystem::path& file) {
+  if (!IsPlainFile(file)) {
+    return;
+  }
+  const FileContent content = ReadFileContent(file);
+  LoadBytes(content.bytes, content.complete);
+}
+
+void DayOffList::LoadBytes(std::string_view fileBytes, bool readToEnd) {
+  // A found file always leaves the list dimensioned, with one empty element until a line with
+  // "=" is read.
+  entries_.assign(1, DayOffEntry{});
+  count_ = 0;
+  dimensioned_ = true;
+  firstEntry_.fill(kNoEntry);
+
+  const bool utf8 = fileBytes.starts_with(kUtf8ByteOrderMark);
+  if (utf8) {
+    fileBytes.remove_prefix(kUtf8ByteOrderMark.size());
+  }
+  AnsiDecoder decoder;
+  try {
+    ForEachLine(fileBytes, readToEnd, [&](std::string_view line) {
+      const std::string text = utf8 ? SanitizeUtf8(line) : decoder.Decode(line);
+      if (auto entry = ParseDayOffLine(text)) {
+        Append(std::move(*entry));
+      }
+    });
+  } catch (const std::exception&) {
+    // Out of memory halfway through a huge file: keep the entries read so far.
+  }
+}
+
+void DayOffList::Append(DayOffEntry entry) {
+  const std::size_t index = count_;
+  if (const auto parts = ParseDateText(entry.DateText)) {
+    std::size_t& first = firstEntry_[Slot(parts->month, parts->day)];
+    if (first == kNoEntry) {
+      first = index;
+    }
+  }
+  if (count_ == 0) {
+    entries_[0] = std::move(entry);
+  } else {
+    entries_.push_back(std::move(entry));
+  }
+  ++count_;
+}
+
+std::string DayOffList::Find(std::string_view key) const {
+  try {
+    return Find(key, CurrentLocale().dateSeparator);
+  } catch (const std::exception&) {
+    return {};
+  }
+}
+
+std::string DayOffList::Find(std::string_view key, std::string_view dateSeparator) const {
+  try {
+    const auto monthDay = ParseKey(key, dateSeparator);
+    if (!dimensioned_ || !monthDay) {
+      return {};
+    }
+    const std::size_t index = firstEntry_[Slot(monthDay->first, monthDay->second)];
+    return index == kNoEntry ? std::string() : entries_[index].HolidayName;
+  } catch (const std::exception&) {
+    return {};
+  }
+}
+
+bool DayOffList::IsDimensioned() const {
+  return dimensioned_;
+}
+
+const std::vector<DayOffEntry>& DayOffList::Entries() const {
+  return entries_;
+}
+
+std::filesystem::path DayOffPath(const std::filesystem::path& executableFolder) {
+  // The file name is joined with one separator; a folder that already ends in one (a drive's
+  // root folder, "C:\") gets no second.
+  std::filesystem::path::string_type text = executableFolder.native();
+  const auto separator = std::filesystem::path::preferred_separator;
+  if (text.empty() || (text.back() != separator && text.back() != '/')) {
+    text += separator;
+  }
+  for (char c : std::string_view("DayOff.dat")) {
+    text += static_cast<std::filesystem::path::value_type>(c);
+  }
+  return std::filesystem::path(std::move(text));
+}
+
+}  // namespace mirel
