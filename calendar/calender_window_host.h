@@ -1,0 +1,26 @@
+// What frmCalender needs of the window that shows it: the caption, the inner size, the three
+// picture boxes' placement and focus. The Win32 window implements it; tests use a fake.
+#pragma once
+
+#include <string_view>
+
+#include "components/accessory/form_state.h"
+
+namespace mirel {
+
+enum class CalenderPicture { kCalender, kPrev, kNext };
+
+class CalenderWindowHost : public FormStateWindow {
+ public:
+  virtual void SetCaption(std::string_view caption) = 0;
+  // The window's inner area in twips.
+  virtual double ScaleWidth() const = 0;
+  virtual double ScaleHeight() const = 0;
+  // Places a picture box, in twips; throws RunTimeError when the platform refuses (a negative
+  // width, for one).
+  virtual void MovePicture(CalenderPicture picture, double left, double top, double width,
+                           double height) = 0;
+  virtual void SetFocus(CalenderPicture picture) = 0;
+};
+
+}  // namespace mirel

@@ -1,0 +1,43 @@
+// The month grid: seven columns (Sunday first) under a blue band of weekday names, the day
+// numbers coloured by weekday and holiday with the holiday names under them, a red frame on the
+// cell of day number CurDay, the year and month as caption and today's date at the bottom.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "components/surface/surface.h"
+
+namespace mirel {
+
+// What the grid shows. CurMonth may lie outside 1..12 and then carries into the year:
+// {2000, 13} is January 2001, {2000, 0} December 1999.
+struct CalenderMonth {
+  std::int32_t CurYear = 0;
+  std::int32_t CurMonth = 0;
+  std::int32_t CurDay = 0;
+};
+
+// The displayed month folded into a year and a month 1..12, in wide arithmetic.
+struct YearMonth {
+  std::int64_t year = 0;
+  std::int64_t month = 0;  // 1..12
+};
+YearMonth DisplayedMonth(std::int64_t year, std::int64_t month);
+
+// Months the date functions can show: January 100 to December 9999.
+bool IsShowableMonth(std::int64_t year, std::int64_t month);
+
+// The holiday name for a "mm/dd" key, "" for none; must not throw.
+using DayOffLookup = std::function<std::string(std::string_view key)>;
+using CaptionSink = std::function<void(std::string_view caption)>;
+
+// Redraws the whole month on the surface and sets the caption. A failure before the days are
+// all drawn (a year the date functions cannot show) is thrown to the caller; after that, each
+// step that fails (caption, frame, bottom line) is skipped and the next one still runs.
+void DrawCalender(Surface& pic, const CalenderMonth& month, const DayOffLookup& findDayOff,
+                  const CaptionSink& setCaption);
+
+}  // namespace mirel

@@ -1,0 +1,120 @@
+#include "calendar/frm_calender.h"
+
+#include <cstdint>
+#include <utility>
+
+#include "calendar/draw_calender.h"
+#include "components/datetime/date_value.h"
+#include "components/datetime/now.h"
+
+namespace mirel {
+
+namespace {
+
+constexpr double kArrowBoxTwips = 240;
+
+// The resize handler places each box on its own: one the platform refuses must not keep the
+// others from their places.
+template <typename Statement>
+void IgnoringErrors(Statement&& statement) {
+  try {
+    statement();
+  } catch (const std::exception&) {
+  }
+}
+
+}  // namespace
+
+frmCalender::frmCalender(CalenderWindowHost& host, Surface& picCalender, SettingsStore& settings,
+                         CalenderApp app)
+    : host_(host), picCalender_(picCalender), settings_(settings), app_(std::move(app)) {}
+
+void frmCalender::Form_Load() {
+  if (!formState_) {
+    formState_ = std::make_unique<FormState>(settings_);
+  }
+  formState_->SetForm(host_);
+  formState_->SetAppName(app_.exeName);
+  formState_->SetKeepPosition(true);
+  formState_->SetKeepSize(true);
+
+  LoadDayOff();
+
+  CurYear = Year(Date());
+  CurMonth = Month(Date());
+  CurDay = Day(Date());
+}
+
+void frmCalender::Form_Resize() {
+  IgnoringErrors([&] {
+    host_.MovePicture(CalenderPicture::kCalender, 0, 0, host_.ScaleWidth(), host_.ScaleHeight());
+  });
+  IgnoringErrors(
+      [&] { host_.MovePicture(CalenderPicture::kPrev, 0, 0, kArrowBoxTwips, kArrowBoxTwips); });
+  IgnoringErrors([&] {
+    host_.MovePicture(CalenderPicture::kNext, host_.ScaleWidth() - kArrowBoxTwips, 0,
+                      kArrowBoxTwips, kArrowBoxTwips);
+  });
+}
+
+void frmCalender::picCalender_Paint() {
+  DrawCalender();
+}
+
+void frmCalender::picCalender_Resize() {
+  DrawCalender();
+}
+
+void frmCalender::picCalender_KeyDown(int keyCode, int /*shift*/) {
+  if (keyCode == kKeyLeft) {
+    picPrev_Click();
+  } else if (keyCode == kKeyRight) {
+    picNext_Click();
+  }
+}
+
+void frmCalender::picPrev_Click() {
+  StepMonth(-1);
+}
+
+void frmCalender::picNext_Click() {
+  StepMonth(+1);
+}
+
+void frmCalender::picPrev_GotFocus() {
+  host_.SetFocus(CalenderPicture::kCalender);
+}
+
+void frmCalender::picNext_GotFocus() {
+  host_.SetFocus(CalenderPicture::kCalender);
+}
+
+void frmCalender::StepMonth(int delta) {
+  std::int64_t month = std::int64_t{CurMonth} + delta;
+  if (!IsShowableMonth(CurYear, month) || month < INT32_MIN || month > INT32_MAX) {
+    return;
+  }
+  CurMonth = static_cast<std::int32_t>(month);
+  DrawCalender();
+}
+
+void frmCalender::DrawCalender() {
+  ::mirel::DrawCalender(
+      picCalender_, {.CurYear = CurYear, .CurMonth = CurMonth, .CurDay = CurDay},
+      [this](std::string_view key) { return FindDayOff(key); },
+      [this](std::string_view caption) { host_.SetCaption(caption); });
+}
+
+void frmCalender::LoadDayOff() {
+  DayOffList.Load(DayOffPath(app_.exeFolder));
+}
+
+std::string frmCalender::FindDayOff(std::string_view key) const {
+  try {
+    return DayOffList.Find(key);
+  } catch (const std::exception&) {
+    return "";
+  }
+}
+
+}  // namespace mirel

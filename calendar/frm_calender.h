@@ -1,0 +1,69 @@
+// The month calendar window as a plain class: its state, its event handlers and its procedures.
+// The platform delivers the events (calendar_window_win.cpp); the handlers reach the platform
+// only through the host, the grid's surface and the settings store.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "calendar/calender_window_host.h"
+#include "calendar/day_off_list.h"
+#include "components/accessory/form_state.h"
+#include "components/settings/settings_store.h"
+#include "components/surface/surface.h"
+
+namespace mirel {
+
+inline constexpr int kKeyLeft = 37;
+inline constexpr int kKeyRight = 39;
+
+// The program the window belongs to: its executable's base name and folder.
+struct CalenderApp {
+  std::string exeName;
+  std::filesystem::path exeFolder;
+};
+
+class frmCalender {
+ public:
+  frmCalender(CalenderWindowHost& host, Surface& picCalender, SettingsStore& settings,
+              CalenderApp app);
+
+  // Remembered placement, holidays, and the month of today.
+  void Form_Load();
+  // Grid over the whole inner area, the arrow boxes as 240-twip squares in the top corners.
+  void Form_Resize();
+  void picCalender_Paint();
+  void picCalender_Resize();
+  // 37 (Left) is the previous month, 39 (Right) the next; shift is ignored, other keys do nothing.
+  void picCalender_KeyDown(int keyCode, int shift);
+  void picPrev_Click();
+  void picNext_Click();
+  void picPrev_GotFocus();
+  void picNext_GotFocus();
+
+  void DrawCalender();
+  void LoadDayOff();
+  // The holiday name for a "mm/dd" key, "" when there is none. Never throws.
+  std::string FindDayOff(std::string_view key) const;
+
+  std::int32_t CurYear = 0;
+  std::int32_t CurMonth = 0;  // moves one per step without wrapping into CurYear
+  std::int32_t CurDay = 0;    // the day of the month at loading; navigation keeps it
+  ::mirel::DayOffList DayOffList;
+
+ private:
+  // Moves CurMonth by delta unless that leaves January 100 .. December 9999, the months the date
+  // functions can show; at the ends a step changes nothing.
+  void StepMonth(int delta);
+
+  CalenderWindowHost& host_;
+  Surface& picCalender_;
+  SettingsStore& settings_;
+  CalenderApp app_;
+  std::unique_ptr<FormState> formState_;  // created at the first load, kept for good
+};
+
+}  // namespace mirel

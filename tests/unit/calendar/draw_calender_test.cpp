@@ -1,0 +1,284 @@
+#include "calendar/draw_calender.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "components/datetime/date_value.h"
+#include "components/datetime/now.h"
+#include "components/errors.h"
+#include "components/format/format.h"
+#include "components/surface/recording_surface.h"
+
+namespace mirel {
+namespace {
+
+struct DrawnDay {
+  int col = 0;
+  int row = 0;
+  Color color = 0;
+  bool bold = false;
+  std::string name;  // the text printed under the number
+  double nameX = 0;
+};
+
+// Draws one month and reads the days back from the recorded prints: a day number is followed
+// by the print of its holiday name.
+class DrawCalenderTest : public ::testing::Test {
+ protected:
+  void Draw(CalenderMonth month, std::map<std::string, std::string> holidays = {}) {
+    caption_.clear();
+    keys_.clear();
+    surface_.ClearOps();
+    DrawCalender(
+        surface_, month,
+        [&](std::string_view key) {
+          keys_.emplace_back(key);
+          auto it = holidays.find(std::string(key));
+          return it == holidays.end() ? std::string() : it->second;
+        },
+        [&](std::string_view caption) { caption_ = caption; });
+  }
+
+  std::map<int, DrawnDay> Days() const {
+    std::map<int, DrawnDay> days;
+    std::vector<DrawOp> prints = surface_.OpsOf(DrawOpKind::kPrint);
+    for (std::size_t i = 7; i + 1 < prints.size(); i += 2) {
+      const DrawOp& number = prints[i];
+      if (number.text.empty() || number.text.find("今日") != std::string::npos) {
+        break;
+      }
+      days[std::stoi(number.text)] = {.col = static_cast<int>(std::floor(number.x1)) + 1,
+                                      .row = static_cast<int>(std::floor(number.y1)) + 1,
+                                      .color = number.color,
+                                      .bold = number.bold,
+                                      .name = prints[i + 1].text,
+                                      .nameX = prints[i + 1].x1};
+    }
+    return days;
+  }
+
+  ScopedNowOverride now_{DateSerial(2024, 3, 5) + 0.5};
+  RecordingSurface surface_;
+  std::string caption_;
+  std::vector<std::string> keys_;
+};
+
+TEST_F(DrawCalenderTest, HeadingBandAndWeekdayNames) {
+  Draw({2024, 3, 5});
+  const std::vector<DrawOp>& ops = surface_.Ops();
+  ASSERT_GE(ops.size(), 4u);
+  EXPECT_EQ(ops[0].kind, DrawOpKind::kCls);
+  EXPECT_EQ(ops[1].kind, DrawOpKind::kScale);
+  EXPECT_EQ(ops[1].x2, 7);
+  EXPECT_EQ(ops[1].y2, 7);
+  EXPECT_EQ(ops[2].mode, kDrawModeCopyPen);
+  EXPECT_EQ(ops[3].kind, DrawOpKind::kLine);
+  EXPECT_EQ(ops[3].lineKind, LineKind::kFilledBox);
+  EXPECT_EQ(ops[3].color, kBlue);
+  EXPECT_EQ(ops[3].y2, 1);
+
+  std::vector<DrawOp> prints = surface_.OpsOf(DrawOpKind::kPrint);
+  const char* names[] = {"日", "月", "火", "水", "木", "金", "土"};
+  for (int i = 0; i < 7; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(prints[i].text, names[i]);
+    EXPECT_EQ(prints[i].color, i == 0 ? kRed : kWhite);
+    EXPECT_TRUE(prints[i].bold);
+    EXPECT_LT(prints[i].y1, 1);
+    EXPECT_NEAR(prints[i].x1 + surface_.TextWidth(names[i]) / 2, i + 0.5, 0.02);
+  }
+}
+
+TEST_F(DrawCalenderTest, DaysFallIntoTheirCells) {
+  struct Case {
+    int year, month, day, col, row, nDays, lastRow;
+  };
+  const Case cases[] = {
+      {2024, 9, 1, 1, 2, 30, 6},   // begins on a Sunday
+      {2025, 3, 31, 2, 7, 31, 7},  // 31 days beginning on a Saturday
+      {2015, 2, 28, 7, 5, 28, 5},  // 28 days from a Sunday fill rows 2 to 5 exactly
+      {2000, 2, 29, 3, 6, 29, 6},  // leap year
+      {2024, 3, 20, 4, 5, 31, 7},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.year) + "/" + std::to_string(c.month));
+    Draw({c.year, c.month, 1});
+    std::map<int, DrawnDay> days = Days();
+    ASSERT_EQ(static_cast<int>(days.size()), c.nDays);
+    EXPECT_EQ(days[c.day].col, c.col);
+    EXPECT_EQ(days[c.day].row, c.row);
+    EXPECT_EQ(days[c.nDays].row, c.lastRow);
+  }
+}
+
+TEST_F(DrawCalenderTest, ColoursByWeekdayAndHoliday) {
+  // March 2024: the 2nd is a Saturday, the 3rd a Sunday, the 20th a Wednesday holiday, the
+  // 9th a Saturday holiday, the 16th a Saturday with an empty holiday name.
+  Draw({2024, 3, 5}, {{"03/20", "春分の日"}, {"03/09", "土曜の祝日"}, {"03/16", ""}});
+  std::map<int, DrawnDay> days = Days();
+  struct Case {
+    int day;
+    Color color;
+    bool bold;
+    std::string name;
+  };
+  const Case cases[] = {
+      {2, kBlue, true, ""},         {3, kRed, true, ""},           {4, kBlack, false, ""},
+      {20, kRed, true, "春分の日"}, {9, kRed, true, "土曜の祝日"}, {16, kBlue, true, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.day);
+    EXPECT_EQ(days[c.day].color, c.color);
+    EXPECT_EQ(days[c.day].bold, c.bold);
+    EXPECT_EQ(days[c.day].name, c.name);
+    EXPECT_EQ(days[c.day].nameX, days[c.day].col - 1);  // from the cell's left edge
+  }
+  ASSERT_EQ(keys_.size(), 31u);
+  EXPECT_EQ(keys_.front(), "03/01");
+  EXPECT_EQ(keys_.back(), "03/31");
+}
+
+TEST_F(DrawCalenderTest, NameStandsOneLineBelowItsNumber) {
+  Draw({2024, 3, 5}, {{"03/20", "春分の日"}});
+  std::vector<DrawOp> prints = surface_.OpsOf(DrawOpKind::kPrint);
+  for (std::size_t i = 7; i + 1 < prints.size(); i += 2) {
+    if (prints[i].text == "20") {
+      EXPECT_NEAR(prints[i + 1].y1 - prints[i].y1, surface_.TextHeight("20"), 1e-9);
+      return;
+    }
+  }
+  FAIL() << "day 20 not drawn";
+}
+
+TEST_F(DrawCalenderTest, MeasuresBeforeSettingWeight) {
+  // A day's number is measured in the weight the previous print left: Monday the 4th follows
+  // Sunday's bold name line, Tuesday the 5th follows Monday's regular one.
+  Draw({2024, 3, 5});
+  std::vector<DrawOp> widths = surface_.OpsOf(DrawOpKind::kTextWidth);
+  std::map<std::string, bool> weightOf;
+  for (const DrawOp& op : widths) {
+    weightOf.emplace(op.text, op.bold);
+  }
+  EXPECT_FALSE(weightOf["日"]);  // first heading of a first call: the design weight
+  EXPECT_TRUE(weightOf["月"]);
+  EXPECT_TRUE(weightOf["4"]);
+  EXPECT_FALSE(weightOf["5"]);
+
+  // The next call begins with the bold weight the bottom line left.
+  surface_.ClearOps();
+  Draw({2024, 3, 5});
+  EXPECT_TRUE(surface_.OpsOf(DrawOpKind::kTextWidth).front().bold);
+}
+
+TEST_F(DrawCalenderTest, CaptionCarriesMonthsIntoTheYear) {
+  struct Case {
+    int year, month;
+    std::string caption;
+  };
+  const Case cases[] = {
+      {2000, 12, "2000年12月"},    {2000, 13, "2001年01月"},  {2000, 0, "1999年12月"},
+      {2000, 24, "2001年12月"},    {2000, -12, "1998年12月"}, {9999, 12, "9999年12月"},
+      {2000, 32767, "4730年07月"},  // far beyond the 16-bit month: still drawn
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.caption);
+    Draw({c.year, c.month, 1});
+    EXPECT_EQ(caption_, c.caption);
+  }
+  // The grid of month 13 is January of the next year.
+  Draw({2000, 13, 1});
+  std::map<int, DrawnDay> carried = Days();
+  Draw({2001, 1, 1});
+  std::map<int, DrawnDay> plain = Days();
+  ASSERT_EQ(carried.size(), plain.size());
+  EXPECT_EQ(carried[1].col, plain[1].col);
+  EXPECT_EQ(keys_.front(), "01/01");
+}
+
+TEST_F(DrawCalenderTest, FrameFollowsCurDayInAnyMonth) {
+  struct Case {
+    int year, month, curDay, col, row;
+  };
+  const Case cases[] = {
+      {2024, 3, 5, 3, 3},   // Tuesday 5 March
+      {2024, 4, 31, 4, 6},  // April has 30 days: the empty cell after the 30th (Tuesday)
+      {2024, 9, 1, 1, 2},
+      {2025, 3, 31, 2, 7},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.curDay);
+    surface_.ClearOps();
+    Draw({c.year, c.month, c.curDay});
+    std::vector<DrawOp> lines = surface_.OpsOf(DrawOpKind::kLine);
+    ASSERT_EQ(lines.size(), 2u);
+    const DrawOp& frame = lines[1];
+    EXPECT_EQ(frame.lineKind, LineKind::kBox);
+    EXPECT_EQ(frame.color, kRed);
+    EXPECT_EQ(frame.x1, c.col - 1);
+    EXPECT_EQ(frame.y1, c.row - 1);
+    EXPECT_EQ(frame.x2, c.col);
+    EXPECT_EQ(frame.y2, c.row);
+  }
+}
+
+TEST_F(DrawCalenderTest, BottomLineShowsTodayInRedBold) {
+  Draw({2030, 7, 5});
+  const DrawOp last = surface_.OpsOf(DrawOpKind::kPrint).back();
+  EXPECT_EQ(last.text, "今日: " + Format(DateSerial(2024, 3, 5), "ddddd"));
+  EXPECT_EQ(last.color, kRed);
+  EXPECT_TRUE(last.bold);
+  EXPECT_EQ(last.x1, 0);
+  EXPECT_NEAR(last.y1, 7 - surface_.TextHeight("x"), 1e-9);
+}
+
+TEST_F(DrawCalenderTest, ClosingStepsAreSkippedOneByOne) {
+  // The caption fails: frame and bottom line still come.
+  surface_.ClearOps();
+  DrawCalender(
+      surface_, {2024, 3, 5}, [](std::string_view) { return std::string(); },
+      [](std::string_view) { throw RunTimeError(ErrorNumber::kInvalidArgument, "caption"); });
+  EXPECT_EQ(surface_.OpsOf(DrawOpKind::kLine).size(), 2u);
+  EXPECT_EQ(surface_.OpsOf(DrawOpKind::kPrint).back().text.rfind("今日", 0), 0u);
+
+  // The frame fails: the bottom line still comes, and the caption was set.
+  surface_.ClearOps();
+  surface_.FailOn(DrawOpKind::kLine, 1);
+  EXPECT_NO_THROW(Draw({2024, 3, 5}));
+  EXPECT_EQ(caption_, "2024年03月");
+  EXPECT_EQ(surface_.OpsOf(DrawOpKind::kLine).size(), 1u);
+  EXPECT_EQ(surface_.OpsOf(DrawOpKind::kPrint).back().text.rfind("今日", 0), 0u);
+}
+
+TEST_F(DrawCalenderTest, FailureWhileDrawingDaysReachesTheCaller) {
+  surface_.FailOn(DrawOpKind::kPrint, 10);  // the 11th print: day 2's name
+  EXPECT_THROW(Draw({2024, 3, 5}), RunTimeError);
+  EXPECT_EQ(caption_, "");
+  EXPECT_EQ(surface_.OpsOf(DrawOpKind::kLine).size(), 1u);  // the band only, no frame
+
+  // A year the date functions cannot show fails after the band and the weekday names.
+  surface_.ClearOps();
+  EXPECT_THROW(Draw({10000, 1, 1}), RunTimeError);
+  EXPECT_EQ(surface_.OpsOf(DrawOpKind::kPrint).size(), 7u);
+  EXPECT_EQ(caption_, "");
+}
+
+TEST(DisplayedMonthTest, FoldsAndBounds) {
+  EXPECT_EQ(DisplayedMonth(2000, 13).year, 2001);
+  EXPECT_EQ(DisplayedMonth(2000, 13).month, 1);
+  EXPECT_EQ(DisplayedMonth(2000, 0).year, 1999);
+  EXPECT_EQ(DisplayedMonth(2000, 0).month, 12);
+  EXPECT_EQ(DisplayedMonth(2000, -11).month, 1);
+  EXPECT_TRUE(IsShowableMonth(100, 1));
+  EXPECT_FALSE(IsShowableMonth(100, 0));
+  EXPECT_TRUE(IsShowableMonth(9999, 12));
+  EXPECT_FALSE(IsShowableMonth(9999, 13));
+  EXPECT_TRUE(IsShowableMonth(2026, 12 * 7974));  // December 9999 by month count alone
+  EXPECT_FALSE(IsShowableMonth(2026, 12 * 7974 + 1));
+}
+
+}  // namespace
+}  // namespace mirel

@@ -1,0 +1,193 @@
+#include "calendar/frm_calender.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "components/datetime/date_value.h"
+#include "components/datetime/now.h"
+#include "components/surface/recording_surface.h"
+#include "tests/unit/calendar/fake_calender_host.h"
+
+namespace mirel {
+namespace {
+
+class FrmCalenderTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ =
+        std::filesystem::temp_directory_path() /
+        ("mirel_frm_calender_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+         ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::create_directories(folder_);
+    form_ = std::make_unique<frmCalender>(host_, surface_, store_, CalenderApp{"Mirel", folder_});
+  }
+  void TearDown() override { std::filesystem::remove_all(folder_); }
+
+  void WriteDayOff(const std::string& text) {
+    std::ofstream(DayOffPath(folder_), std::ios::binary) << text;
+  }
+
+  frmCalender& Loaded(DateValue today) {
+    ScopedNowOverride now(today);
+    form_->Form_Load();
+    return *form_;
+  }
+
+  std::filesystem::path folder_;
+  FakeCalenderHost host_;
+  RecordingSurface surface_;
+  MemorySettingsStore store_;
+  std::unique_ptr<frmCalender> form_;
+};
+
+TEST_F(FrmCalenderTest, LoadTakesTodaysMonthAndDay) {
+  frmCalender& form = Loaded(DateSerial(2024, 1, 31) + 0.75);
+  EXPECT_EQ(form.CurYear, 2024);
+  EXPECT_EQ(form.CurMonth, 1);
+  EXPECT_EQ(form.CurDay, 31);
+  EXPECT_FALSE(form.DayOffList.IsDimensioned());  // no DayOff.dat beside the program
+  EXPECT_EQ(form.FindDayOff("01/01"), "");
+}
+
+TEST_F(FrmCalenderTest, HolidaysFromTheFileBesideTheProgramAreDrawnRed) {
+  WriteDayOff(
+      "\xEF\xBB\xBF"
+      "1/1=元日\r\n2/11 = 建国記念の日\r\n");
+  ScopedNowOverride now(DateSerial(2024, 2, 5));
+  form_->Form_Load();
+  EXPECT_EQ(form_->FindDayOff("02/11"), "建国記念の日");
+  form_->DrawCalender();
+  std::vector<DrawOp> prints = surface_.OpsOf(DrawOpKind::kPrint);
+  bool found = false;
+  for (std::size_t i = 0; i + 1 < prints.size(); ++i) {
+    if (prints[i].text == "11" && prints[i + 1].text == "建国記念の日") {
+      found = true;
+      EXPECT_EQ(prints[i].color, kRed);
+      EXPECT_TRUE(prints[i].bold);
+    }
+  }
+  EXPECT_TRUE(found);
+}
+
+TEST_F(FrmCalenderTest, KeysAndClicksStepMonthsWithoutWrapping) {
+  struct Case {
+    const char* what;
+    std::vector<int> keys;
+    int curMonth, curYear;
+    const char* caption;
+  };
+  const Case cases[] = {
+      {"twelve Right", std::vector<int>(12, kKeyRight), 24, 2000, "2001年12月"},
+      {"thirteen Right", std::vector<int>(13, kKeyRight), 25, 2000, "2002年01月"},
+      {"Left", {kKeyLeft}, 11, 2000, "2000年11月"},
+      {"Right then Left", {kKeyRight, kKeyLeft}, 12, 2000, "2000年12月"},
+      {"other keys", {38, 40, 13, 65, 36}, 12, 2000, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ScopedNowOverride now(DateSerial(2024, 3, 5));
+    form_->CurYear = 2000;
+    form_->CurMonth = 12;
+    form_->CurDay = 15;
+    host_.caption.clear();
+    for (int key : c.keys) {
+      form_->picCalender_KeyDown(key, 1);  // shift held: makes no difference
+    }
+    EXPECT_EQ(form_->CurMonth, c.curMonth);
+    EXPECT_EQ(form_->CurYear, c.curYear);
+    EXPECT_EQ(form_->CurDay, 15);
+    EXPECT_EQ(host_.caption, c.caption);
+  }
+  form_->picNext_Click();
+  EXPECT_EQ(form_->CurMonth, 13);
+  form_->picPrev_Click();
+  form_->picPrev_Click();
+  EXPECT_EQ(form_->CurMonth, 11);
+}
+
+TEST_F(FrmCalenderTest, NavigationStopsAtTheEndsOfTheDateRange) {
+  ScopedNowOverride now(DateSerial(2024, 3, 5));
+  struct Case {
+    int year, month, key;
+  };
+  const Case cases[] = {{9999, 12, kKeyRight},
+                        {100, 1, kKeyLeft},
+                        {2026, 12 * 7974, kKeyRight},
+                        {2026, 1 - 12 * 1926, kKeyLeft}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.month);
+    form_->CurYear = c.year;
+    form_->CurMonth = c.month;
+    host_.captions = 0;
+    for (int i = 0; i < 3; ++i) {
+      EXPECT_NO_THROW(form_->picCalender_KeyDown(c.key, 0));
+    }
+    EXPECT_EQ(form_->CurMonth, c.month);
+    EXPECT_EQ(host_.captions, 0);
+    // One step back inside the range draws again.
+    form_->picCalender_KeyDown(c.key == kKeyRight ? kKeyLeft : kKeyRight, 0);
+    EXPECT_EQ(host_.captions, 1);
+  }
+}
+
+TEST_F(FrmCalenderTest, ArrowBoxesHandTheFocusToTheGrid) {
+  form_->picPrev_GotFocus();
+  EXPECT_EQ(host_.focus, CalenderPicture::kCalender);
+  host_.focus.reset();
+  form_->picNext_GotFocus();
+  EXPECT_EQ(host_.focus, CalenderPicture::kCalender);
+}
+
+TEST_F(FrmCalenderTest, ResizeLaysOutGridAndArrowSquares) {
+  host_.bounds = {0, 0, 3525, 2685};
+  form_->Form_Resize();
+  EXPECT_EQ(host_.placements[CalenderPicture::kCalender], (Placement{0, 0, 3525, 2685}));
+  EXPECT_EQ(host_.placements[CalenderPicture::kPrev], (Placement{0, 0, 240, 240}));
+  EXPECT_EQ(host_.placements[CalenderPicture::kNext], (Placement{3285, 0, 240, 240}));
+
+  // A refused placement is skipped; the others still happen.
+  host_.placements.clear();
+  host_.bounds = {0, 0, 100, -15};
+  EXPECT_NO_THROW(form_->Form_Resize());
+  EXPECT_EQ(host_.placements.count(CalenderPicture::kCalender), 0u);
+  EXPECT_EQ(host_.placements[CalenderPicture::kPrev], (Placement{0, 0, 240, 240}));
+  EXPECT_EQ(host_.placements[CalenderPicture::kNext], (Placement{-140, 0, 240, 240}));
+}
+
+TEST_F(FrmCalenderTest, ReopensWhereItWasClosed) {
+  Loaded(DateSerial(2024, 3, 5));
+  host_.bounds = {3000, 2000, 4000, 3000};
+  ASSERT_TRUE(host_.unload);
+  host_.unload();
+  EXPECT_EQ(store_.GetSetting("Mirel", "frmCalender", "Left"), "3000");
+  EXPECT_EQ(store_.GetSetting("Mirel", "frmCalender", "Height"), "3000");
+
+  host_.bounds = host_.DesignBounds();
+  Loaded(DateSerial(2024, 3, 5));
+  EXPECT_EQ(host_.bounds, (FormRect{3000, 2000, 4000, 3000}));
+}
+
+TEST_F(FrmCalenderTest, OffScreenPositionFallsBackToTheDesignPosition) {
+  store_.SaveSetting("Mirel", "frmCalender", "Left", "90000");
+  store_.SaveSetting("Mirel", "frmCalender", "Top", "-50000");
+  store_.SaveSetting("Mirel", "frmCalender", "Width", "4500");
+  store_.SaveSetting("Mirel", "frmCalender", "Height", "3600");
+  Loaded(DateSerial(2024, 3, 5));
+  EXPECT_EQ(host_.bounds, (FormRect{11175, 7980, 4500, 3600}));
+}
+
+TEST_F(FrmCalenderTest, UnreadableStoredValuesAreIgnored) {
+  store_.SaveSetting("Mirel", "frmCalender", "Left", "abc");
+  store_.SaveSetting("Mirel", "frmCalender", "Top", "100");
+  store_.SaveSetting("Mirel", "frmCalender", "Width", "0");
+  store_.SaveSetting("Mirel", "frmCalender", "Height", "3600");
+  Loaded(DateSerial(2024, 3, 5));
+  EXPECT_EQ(host_.bounds, host_.DesignBounds());
+}
+
+}  // namespace
+}  // namespace mirel
