@@ -1,0 +1,152 @@
+// mirel-cal: the month calendar in a terminal, drawn by the same DrawCalender as the window.
+//   mirel-cal [--year Y] [--month M] [--day D] [--today DATE] [--dayoff FILE]
+// --month 13 shows January of the following year and 0 December of the year before, as the
+// window's arrow keys do. --day is the day number whose cell is framed (the window's loading
+// day); --today sets the current date (default: the system's).
+#include <unistd.h>
+
+#include <charconv>
+#include <cstdint>
+#include <exception>
+#include <filesystem>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "calendar/day_off_list.h"
+#include "calendar/draw_calender.h"
+#include "components/datetime/date_value.h"
+#include "components/datetime/now.h"
+#include "components/format/date_text_reader.h"
+#include "components/surface/text_surface.h"
+
+namespace {
+
+constexpr int kColumnsPerDay = 10;
+constexpr int kLinesPerWeek = 3;  // the number, the holiday name, one blank line
+
+constexpr std::string_view kUsage =
+    "使い方: mirel-cal [--year 年] [--month 月] [--day 日] [--today 日付] [--dayoff ファイル]\n"
+    "  --year, --month  表示する年と月 (既定: 今日の年月; 月 13 は翌年 1 月、0 は前年 12 月)\n"
+    "  --day            赤枠で囲む日 (既定: 今日の日)\n"
+    "  --today          今日の日付 (例: 2024/3/5)\n"
+    "  --dayoff         祝日ファイル (日付=祝日名 の行)\n";
+
+struct UsageError {
+  std::string message;
+};
+
+std::int32_t ParseInteger(std::string_view option, std::string_view text) {
+  std::int32_t value = 0;
+  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size()) {
+    throw UsageError{std::string(option) + " には整数を指定して下さい: " + std::string(text)};
+  }
+  return value;
+}
+
+struct Options {
+  std::optional<std::int32_t> year, month, day;
+  std::optional<mirel::DateValue> today;
+  std::optional<std::filesystem::path> dayOffFile;
+  bool help = false;
+};
+
+Options ParseOptions(int argc, char** argv) {
+  Options options;
+  for (int i = 1; i < argc; ++i) {
+    std::string_view arg = argv[i];
+    if (arg == "--help" || arg == "-h") {
+      options.help = true;
+      continue;
+    }
+    std::string_view name = arg;
+    std::optional<std::string_view> value;
+    if (auto eq = arg.find('='); arg.starts_with("--") && eq != std::string_view::npos) {
+      name = arg.substr(0, eq);
+      value = arg.substr(eq + 1);
+    }
+    if (name != "--year" && name != "--month" && name != "--day" && name != "--today" &&
+        name != "--dayoff") {
+      throw UsageError{"不明なオプションです: " + std::string(arg)};
+    }
+    if (!value) {
+      if (i + 1 >= argc) {
+        throw UsageError{std::string(name) + " に値がありません"};
+      }
+      value = argv[++i];
+    }
+    if (name == "--year") {
+      options.year = ParseInteger(name, *value);
+    } else if (name == "--month") {
+      options.month = ParseInteger(name, *value);
+    } else if (name == "--day") {
+      options.day = ParseInteger(name, *value);
+      if (*options.day < 1 || *options.day > 31) {
+        throw UsageError{"--day は 1 から 31 までです: " + std::string(*value)};
+      }
+    } else if (name == "--today") {
+      auto parts = mirel::ParseDateText(*value);
+      if (!parts || !parts->year) {
+        throw UsageError{"--today には年月日を指定して下さい: " + std::string(*value)};
+      }
+      options.today = mirel::DateSerial(*parts->year, parts->month, parts->day);
+    } else {
+      options.dayOffFile = std::filesystem::path(std::string(*value));
+    }
+  }
+  return options;
+}
+
+int Run(int argc, char** argv) {
+  Options options = ParseOptions(argc, argv);
+  if (options.help) {
+    std::cout << kUsage;
+    return 0;
+  }
+  std::optional<mirel::ScopedNowOverride> fixedToday;
+  if (options.today) {
+    fixedToday.emplace(*options.today);
+  }
+  mirel::DateValue today = mirel::Date();
+  mirel::CalenderMonth month{.CurYear = options.year.value_or(mirel::Year(today)),
+                             .CurMonth = options.month.value_or(mirel::Month(today)),
+                             .CurDay = options.day.value_or(mirel::Day(today))};
+  if (!mirel::IsShowableMonth(month.CurYear, month.CurMonth)) {
+    throw UsageError{"表示できるのは 100年1月 から 9999年12月 までです"};
+  }
+
+  mirel::DayOffList dayOffList;
+  if (options.dayOffFile) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(*options.dayOffFile, error)) {
+      std::cerr << "mirel-cal: 祝日ファイルがありません: " << options.dayOffFile->string() << "\n";
+      return 1;
+    }
+    dayOffList.Load(*options.dayOffFile);
+  }
+
+  mirel::TextSurface surface(7 * kColumnsPerDay, 7 * kLinesPerWeek);
+  std::string caption;
+  mirel::DrawCalender(
+      surface, month, [&](std::string_view key) { return dayOffList.Find(key); },
+      [&](std::string_view text) { caption = text; });
+  bool ansi = ::isatty(STDOUT_FILENO) != 0;
+  std::cout << caption << "\n" << surface.Render(ansi);
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return Run(argc, argv);
+  } catch (const UsageError& error) {
+    std::cerr << "mirel-cal: " << error.message << "\n" << kUsage;
+    return 2;
+  } catch (const std::exception& error) {
+    std::cerr << "mirel-cal: " << error.what() << "\n";
+    return 1;
+  }
+}
