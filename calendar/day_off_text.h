@@ -19,6 +19,9 @@ namespace mirel {
 class AnsiDecoder {
  public:
   AnsiDecoder();
+  // A given Windows code page number instead of the system's (elsewhere read through iconv as
+  // "CP<number>"), for tests that must not depend on the machine's settings.
+  explicit AnsiDecoder(unsigned codePage);
   ~AnsiDecoder();
   AnsiDecoder(const AnsiDecoder&) = delete;
   AnsiDecoder& operator=(const AnsiDecoder&) = delete;

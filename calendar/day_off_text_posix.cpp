@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cerrno>
+#include <string>
 #include <system_error>
 
 #include "calendar/day_off_text.h"
@@ -20,8 +21,11 @@ struct AnsiDecoder::Converter {
   iconv_t handle = kNoConverter;
 };
 
-AnsiDecoder::AnsiDecoder() : converter_(std::make_unique<Converter>()) {
-  converter_->handle = iconv_open("UTF-8", "CP932");
+AnsiDecoder::AnsiDecoder() : AnsiDecoder(932) {}
+
+AnsiDecoder::AnsiDecoder(unsigned codePage) : converter_(std::make_unique<Converter>()) {
+  const std::string name = "CP" + std::to_string(codePage);
+  converter_->handle = iconv_open("UTF-8", name.c_str());
 }
 
 AnsiDecoder::~AnsiDecoder() {

@@ -35,8 +35,10 @@ struct AnsiDecoder::Converter {
   UINT codePage = CP_ACP;
 };
 
-AnsiDecoder::AnsiDecoder() : converter_(std::make_unique<Converter>()) {
-  converter_->codePage = ::GetACP();
+AnsiDecoder::AnsiDecoder() : AnsiDecoder(::GetACP()) {}
+
+AnsiDecoder::AnsiDecoder(unsigned codePage) : converter_(std::make_unique<Converter>()) {
+  converter_->codePage = codePage;
 }
 
 AnsiDecoder::~AnsiDecoder() = default;
