@@ -1,0 +1,279 @@
+#include "clock/clock_window_win.h"
+
+#include "calendar/calender_window.h"
+#include "clock/tick_schedule.h"
+#include "components/format/user_locale.h"
+#include "components/win32/loaded_windows.h"
+#include "components/win32/text_conversion.h"
+#include "components/win32/unique_handle.h"
+#include "components/win32/win_error.h"
+#include "resources/resource_ids.h"
+
+namespace mirel {
+namespace {
+
+constexpr UINT_PTR kTimerId = 1;
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_APPWINDOW | WS_EX_WINDOWEDGE;
+
+// The design client rectangle in twips (1/1440 inch; 15 per pixel at 96 dpi).
+constexpr int kClientLeftTwips = 6825;
+constexpr int kClientTopTwips = 6270;
+constexpr int kClientWidthTwips = 1605;
+constexpr int kClientHeightTwips = 750;
+constexpr int kTwipsPerInch = 1440;
+
+// Per-monitor DPI functions exist from Windows 10 1607 on; older systems get the system DPI.
+template <typename Function>
+Function User32Function(const char* name) {
+  const HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
+  return user32 == nullptr
+             ? nullptr
+             : reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(user32, name)));
+}
+
+UINT WindowDpi(HWND window) {
+  using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+  static const auto getDpiForWindow = User32Function<GetDpiForWindowFunction>("GetDpiForWindow");
+  if (getDpiForWindow != nullptr) {
+    if (const UINT dpi = getDpiForWindow(window); dpi != 0) {
+      return dpi;
+    }
+  }
+  win32::WindowDcGuard screen(nullptr);
+  const int dpi = ::GetDeviceCaps(screen.Dc(), LOGPIXELSX);
+  return dpi > 0 ? static_cast<UINT>(dpi) : USER_DEFAULT_SCREEN_DPI;
+}
+
+void AdjustForDpi(RECT& rect, UINT dpi) {
+  using AdjustFunction = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
+  static const auto adjust = User32Function<AdjustFunction>("AdjustWindowRectExForDpi");
+  if (adjust != nullptr) {
+    adjust(&rect, kStyle, FALSE, kExStyle, dpi);
+  } else {
+    ::AdjustWindowRectEx(&rect, kStyle, FALSE, kExStyle);
+  }
+}
+
+int TwipsToPixels(int twips, UINT dpi) {
+  return ::MulDiv(twips, static_cast<int>(dpi), kTwipsPerInch);
+}
+
+// Milliseconds of the wall clock. Only the position within the half-second is used, which is the
+// same for UTC and local time (zones differ by whole minutes).
+std::int64_t WallClockMilliseconds() {
+  FILETIME now;
+  ::GetSystemTimeAsFileTime(&now);
+  const std::uint64_t ticks = (static_cast<std::uint64_t>(now.dwHighDateTime) << 32) |
+                              now.dwLowDateTime;  // 100 ns since 1601
+  return static_cast<std::int64_t>(ticks / 10'000);
+}
+
+ATOM RegisterClockClass(HINSTANCE instance, WNDPROC procedure) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = static_cast<HICON>(::LoadImageW(
+      instance, MAKEINTRESOURCEW(IDI_MIREL), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+  windowClass.hIconSm = static_cast<HICON>(
+      ::LoadImageW(instance, MAKEINTRESOURCEW(IDI_MIREL), IMAGE_ICON,
+                   ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+  windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = kClockWindowClass;
+  return ::RegisterClassExW(&windowClass);
+}
+
+}  // namespace
+
+ClockWindow::ClockWindow(HINSTANCE instance, SettingsStore& settings, Application app)
+    : instance_(instance), form_({*this, *this, settings, *this, *this, std::move(app)}) {}
+
+ClockWindow::~ClockWindow() {
+  if (window_ != nullptr && ::IsWindow(window_)) {
+    ::DestroyWindow(window_);
+  }
+}
+
+void ClockWindow::Load() {
+  if (RegisterClockClass(instance_, &ClockWindow::Procedure) == 0 &&
+      ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+    win32::ThrowWin32Error("RegisterClassExW");
+  }
+  const std::wstring caption = win32::Utf8ToWide(kDesignCaption);
+  if (::CreateWindowExW(kExStyle, kClockWindowClass, caption.c_str(), kStyle, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance_,
+                        this) == nullptr) {
+    win32::ThrowWin32Error("CreateWindowExW");
+  }
+  PlaceAtDesignPosition();
+  msgMirel_.Attach(window_, [this](const HookMessage& m) {
+    form_.msgMirel_Message(m.message, m.wParam, m.lParam, m.window);
+  });
+  win32::RunHandler(window_, [this] { form_.Form_Load(); });
+  if (window_ != nullptr) {
+    ::ShowWindow(window_, SW_SHOWMINIMIZED);
+  }
+}
+
+void ClockWindow::PlaceAtDesignPosition() {
+  // Twice: the first placement may put the window on a monitor of another DPI than the one the
+  // window was created on.
+  for (int round = 0; round < 2; ++round) {
+    const UINT dpi = WindowDpi(window_);
+    RECT rect{TwipsToPixels(kClientLeftTwips, dpi), TwipsToPixels(kClientTopTwips, dpi), 0, 0};
+    rect.right = rect.left + TwipsToPixels(kClientWidthTwips, dpi);
+    rect.bottom = rect.top + TwipsToPixels(kClientHeightTwips, dpi);
+    AdjustForDpi(rect, dpi);
+    ::SetWindowPos(window_, nullptr, rect.left, rect.top, rect.right - rect.left,
+                   rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (WindowDpi(window_) == dpi) {
+      break;
+    }
+  }
+}
+
+LRESULT CALLBACK ClockWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self =
+        static_cast<ClockWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->window_ = window;
+    ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<ClockWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self == nullptr) {
+    return ::DefWindowProcW(window, message, wParam, lParam);
+  }
+  return self->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  HWND window = window_;
+  switch (message) {
+    case WM_CREATE:
+      win32::LoadedWindows::Add(window);
+      return 0;
+    case WM_TIMER:
+      if (wParam == kTimerId) {
+        Tick();
+        return 0;
+      }
+      break;
+    case WM_TIMECHANGE:
+      Tick();  // at once: the clock must not show the old time for up to half a second
+      return 0;
+    case WM_POWERBROADCAST:
+      if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND) {
+        Tick();
+      }
+      return TRUE;
+    case WM_SETTINGCHANGE:
+      // The user changed the regional settings: their date forms apply from now on.
+      if (lParam != 0 && std::wstring_view(reinterpret_cast<const wchar_t*>(lParam)) == L"intl") {
+        win32::RunHandler(window, [] { UseUserLocale(); });
+        Tick();
+      }
+      break;
+    case WM_DPICHANGED: {
+      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+      ::SetWindowPos(window, nullptr, suggested->left, suggested->top,
+                     suggested->right - suggested->left, suggested->bottom - suggested->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
+    case WM_DESTROY:
+      win32::RunHandler(window, [this] { form_.Form_Unload(); });
+      ::KillTimer(window, kTimerId);  // whatever the handler did
+      ::PostQuitMessage(0);
+      return 0;
+    case WM_NCDESTROY:
+      win32::LoadedWindows::Remove(window);
+      ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+      window_ = nullptr;
+      break;
+    default:
+      break;
+  }
+  return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+void ClockWindow::ArmTimer() {
+  if (::SetTimer(window_, kTimerId, DelayToNextTick(WallClockMilliseconds()), nullptr) == 0) {
+    win32::ThrowWin32Error("SetTimer");
+  }
+}
+
+void ClockWindow::Tick() {
+  if (!timerEnabled_ || window_ == nullptr) {
+    return;
+  }
+  // Re-armed first, so a failing or slow handler does not stop the clock or shift its beat.
+  win32::RunHandler(window_, [this] { ArmTimer(); });
+  win32::RunHandler(window_, [this] { form_.timMirel_Timer(); });
+}
+
+void ClockWindow::SetEnabled(bool enabled) {
+  if (enabled == timerEnabled_) {
+    return;
+  }
+  timerEnabled_ = enabled;
+  if (enabled) {
+    ArmTimer();
+  } else if (window_ != nullptr) {
+    ::KillTimer(window_, kTimerId);
+  }
+}
+
+std::string ClockWindow::Caption() const {
+  const int length = ::GetWindowTextLengthW(window_);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(::GetWindowTextW(window_, text.data(), length + 1)));
+  return win32::WideToUtf8(text);
+}
+
+void ClockWindow::SetCaption(const std::string& caption) {
+  // Twice a second with mostly the same text: setting it anyway would redraw the caption and the
+  // taskbar button for nothing.
+  if (caption == Caption()) {
+    return;
+  }
+  ::SetWindowTextW(window_, win32::Utf8ToWide(caption).c_str());
+}
+
+WindowState ClockWindow::GetWindowState() const {
+  if (::IsIconic(window_)) {
+    return WindowState::kMinimized;
+  }
+  return ::IsZoomed(window_) ? WindowState::kMaximized : WindowState::kNormal;
+}
+
+void ClockWindow::SetWindowState(WindowState state) {
+  switch (state) {
+    case WindowState::kNormal:
+      ::ShowWindow(window_, SW_RESTORE);
+      break;
+    case WindowState::kMinimized:
+      ::ShowWindow(window_, SW_MINIMIZE);
+      break;
+    case WindowState::kMaximized:
+      ::ShowWindow(window_, SW_MAXIMIZE);
+      break;
+  }
+}
+
+void ClockWindow::Unload() {
+  if (window_ != nullptr) {
+    ::DestroyWindow(window_);
+  }
+}
+
+void ClockWindow::UnloadAll() {
+  win32::LoadedWindows::UnloadAllExcept(window_);
+}
+
+void ClockWindow::ShowCalender() {
+  ShowCalenderWindow();
+}
+
+}  // namespace mirel

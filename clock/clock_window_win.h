@@ -1,0 +1,60 @@
+// The clock window on Windows: the real window behind frmMirel. It implements the platform
+// interfaces frmMirel talks to and forwards the window's events to frmMirel's handlers, each in
+// a guard that shows a failure in a message box and keeps the program running.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "clock/frm_mirel.h"
+#include "components/accessory/msg_hook.h"
+#include "components/accessory/trans_form.h"
+
+namespace mirel {
+
+inline constexpr wchar_t kClockWindowClass[] = L"frmMirel";
+
+class ClockWindow final : WindowHost, Timer, LoadedWindowList, ClockCommands {
+ public:
+  ClockWindow(HINSTANCE instance, SettingsStore& settings, Application app);
+  ~ClockWindow() override;
+  ClockWindow(const ClockWindow&) = delete;
+  ClockWindow& operator=(const ClockWindow&) = delete;
+
+  // Creates the window hidden, runs the load sequence and then shows the window minimised,
+  // unless the load sequence unloaded it (a second copy): then the program's quit message is
+  // already posted.
+  void Load();
+  HWND Handle() const { return window_; }
+
+ private:
+  // WindowHost
+  std::string Caption() const override;
+  void SetCaption(const std::string& caption) override;
+  WindowState GetWindowState() const override;
+  void SetWindowState(WindowState state) override;
+  void Unload() override;
+  // Timer
+  bool Enabled() const override { return timerEnabled_; }
+  void SetEnabled(bool enabled) override;
+  // LoadedWindowList
+  void UnloadAll() override;
+  // ClockCommands
+  void ShowCalender() override;
+
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void ArmTimer();
+  void Tick();
+  void PlaceAtDesignPosition();
+
+  HINSTANCE instance_;
+  HWND window_ = nullptr;
+  bool timerEnabled_ = false;
+  frmMirel form_;
+  MsgHook msgMirel_;
+  TransForm trfMirel_{/*inborder=*/true};
+};
+
+}  // namespace mirel

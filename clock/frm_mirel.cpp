@@ -1,0 +1,47 @@
+#include "clock/frm_mirel.h"
+
+#include "components/datetime/now.h"
+#include "components/format/format.h"
+
+namespace mirel {
+
+frmMirel::frmMirel(Platform platform) : platform_(std::move(platform)) {}
+
+void frmMirel::Form_Load() {
+  if (platform_.app.prevInstance) {
+    platform_.window.Unload();
+    return;
+  }
+  InstallSysMenu();
+  DisplayFormat = platform_.settings.GetSetting(platform_.app.exeName, kClockSection, kFormatKey);
+  // Taken as it is: a pattern may well begin or end with blanks, and quotes are pattern syntax.
+  if (!platform_.app.command.empty()) {
+    DisplayFormat = platform_.app.command;
+  }
+  platform_.timMirel.SetEnabled(true);
+}
+
+void frmMirel::Form_Unload() {
+  platform_.timMirel.SetEnabled(false);
+  platform_.forms.UnloadAll();
+}
+
+void frmMirel::timMirel_Timer() {
+  platform_.window.SetCaption(Format(Now(), DisplayFormat));
+}
+
+void frmMirel::msgMirel_Message(std::uint32_t message, std::uintptr_t wParam,
+                                std::intptr_t /*lParam*/, std::intptr_t /*window*/) {
+  if (message != kSystemCommandMessage) {
+    return;
+  }
+  if (wParam == kCalenderCommand) {
+    platform_.commands.ShowCalender();
+  }
+}
+
+void frmMirel::InstallSysMenu() {
+  // The window-menu commands are not installed yet; the system menu stays as the system made it.
+}
+
+}  // namespace mirel

@@ -1,0 +1,55 @@
+// The clock window: its caption shows the current date and time in DisplayFormat, refreshed on
+// every timer tick; it decides the program's life (one copy, and closing it ends the program).
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "clock/clock_platform.h"
+#include "components/settings/settings_store.h"
+
+namespace mirel {
+
+inline constexpr char kClockSection[] = "frmMirel";
+inline constexpr char kFormatKey[] = "Format";
+inline constexpr char kDesignCaption[] = "カレンダー";  // shown until the first tick
+
+// Window messages the clock acts on.
+inline constexpr std::uint32_t kSystemCommandMessage = 274;  // WM_SYSCOMMAND
+inline constexpr std::uintptr_t kCalenderCommand = 101;
+
+class frmMirel {
+ public:
+  struct Platform {
+    WindowHost& window;
+    Timer& timMirel;
+    SettingsStore& settings;
+    LoadedWindowList& forms;
+    ClockCommands& commands;
+    Application app;
+  };
+
+  explicit frmMirel(Platform platform);
+
+  // Load: a second copy unloads at once; otherwise the window-menu items are installed, the
+  // pattern read (the command line wins for this run) and the timer enabled.
+  void Form_Load();
+  // Unload: the timer stops and every other window of the program is unloaded.
+  void Form_Unload();
+  // Caption <- Format(Now, DisplayFormat).
+  void timMirel_Timer();
+  // Every message of the window, reported by its MsgHook; only window-menu commands are acted
+  // on, and nothing is changed.
+  void msgMirel_Message(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam,
+                        std::intptr_t window);
+
+  std::string DisplayFormat;  // empty: the general date and time form
+
+ private:
+  // Adds the program's own commands to the window menu.
+  void InstallSysMenu();
+
+  Platform platform_;
+};
+
+}  // namespace mirel

@@ -1,0 +1,153 @@
+#!/usr/bin/env bash
+# Helpers shared by the end-to-end tests. Each test gets its own copy of the prefix template, its
+# own Xvfb display and a cleanup trap that ends only what the test started: the processes whose
+# PIDs it recorded, the wineserver of its own prefix, its Xvfb. Every wait polls with a timeout;
+# the timeouts are generous because the machine may be busy.
+#
+#   source "$(dirname "$0")/lib.sh"
+#   e2e_setup                      # prefix + display; exports WINEPREFIX and DISPLAY
+#   e2e_start_mirel 'hh:nn'        # the program under test, in the Japanese locale
+#   wid=$(e2e_wait_window "$E2E_PID")
+#   e2e_wait_caption "$wid" '^[0-9]{2}:[0-9]{2}$'
+
+E2E_WINE=${E2E_WINE:-/usr/lib/wine/wine64}
+E2E_WINESERVER=${E2E_WINESERVER:-/usr/lib/wine/wineserver}
+E2E_WORK=${MIREL_E2E_WORK:-${TMPDIR:-/tmp}/mirel-e2e}
+E2E_LOCPATH=$E2E_WORK/locale
+E2E_TEMPLATE=$E2E_WORK/prefix-template
+E2E_TIMEOUT=${E2E_TIMEOUT:-30}  # seconds for anything to appear or end
+
+# The locale is set on Wine commands only: exported, it would turn bash's own messages Japanese.
+E2E_ENV=(env "LOCPATH=$E2E_LOCPATH" LC_ALL=ja_JP.UTF-8 TZ="${E2E_TZ:-Asia/Tokyo}" WINEDEBUG=-all
+  "WINEDLLOVERRIDES=mscoree,mshtml=;winemenubuilder.exe=d")
+E2E_PIDS=()
+E2E_XVFB_PID=
+E2E_DIR=
+
+e2e_wine_env() { "${E2E_ENV[@]}" "$@"; }
+
+e2e_log() { printf '[%s] %s\n' "$(date +%T.%3N)" "$*" >&2; }
+e2e_fail() {
+  e2e_log "FAIL: $*"
+  exit 1
+}
+
+# Polls `command...` every 0.1 s until it succeeds; fails after `seconds`.
+e2e_wait_until() {
+  local seconds=$1
+  shift
+  local deadline=$((SECONDS + seconds))
+  until "$@"; do
+    ((SECONDS < deadline)) || return 1
+    sleep 0.1
+  done
+}
+
+e2e_setup() {
+  [ -f "$E2E_TEMPLATE/.mirel-template" ] || e2e_fail "no prefix template; run prepare.sh first"
+  mkdir -p "$E2E_WORK"
+  E2E_DIR=$(mktemp -d "$E2E_WORK/run.XXXXXX")
+  trap e2e_cleanup EXIT
+  trap 'exit 130' INT TERM
+  cp -a "$E2E_TEMPLATE" "$E2E_DIR/prefix"
+  export WINEPREFIX=$E2E_DIR/prefix
+  e2e_start_xvfb
+}
+
+e2e_start_xvfb() {
+  local file=$E2E_DIR/display
+  : >"$file"
+  Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$file" 2>"$E2E_DIR/xvfb.log" &
+  E2E_XVFB_PID=$!
+  e2e_wait_until "$E2E_TIMEOUT" grep -q '[0-9]' "$file" || e2e_fail "Xvfb did not start"
+  DISPLAY=:$(head -n 1 "$file")
+  export DISPLAY
+}
+
+# Starts the program under test with `args` as its command line and sets E2E_PID to the wine64
+# PID, which is also the _NET_WM_PID of its windows. Not to be called in $(...): the test's own
+# shell must be the parent to `wait` for the exit status.
+e2e_start_mirel() {
+  "${E2E_ENV[@]}" "$E2E_WINE" "${MIREL_EXE:?set by CTest}" "$@" >>"$E2E_DIR/wine.log" 2>&1 &
+  E2E_PID=$!
+  echo "$E2E_PID" >>"$E2E_DIR/pids"
+}
+
+# The first visible window of process `pid`; prints its X id.
+e2e_find_window() { xdotool search --onlyvisible --pid "$1" 2>/dev/null | head -n 1; }
+e2e_wait_window() {
+  local pid=$1 seconds=${2:-$E2E_TIMEOUT} wid=
+  local deadline=$((SECONDS + seconds))
+  until wid=$(e2e_find_window "$pid") && [ -n "$wid" ]; do
+    ((SECONDS < deadline)) || e2e_fail "no window of process $pid after ${seconds}s"
+    sleep 0.1
+  done
+  echo "$wid"
+}
+
+e2e_caption() { xdotool getwindowname "$1" 2>/dev/null; }
+
+# Waits until the caption of window `wid` matches the extended regex; prints it.
+e2e_wait_caption() {
+  local wid=$1 regex=$2 seconds=${3:-$E2E_TIMEOUT} caption=
+  local deadline=$((SECONDS + seconds))
+  until caption=$(e2e_caption "$wid") && [[ $caption =~ $regex ]]; do
+    ((SECONDS < deadline)) || e2e_fail "caption '$caption' does not match '$regex'"
+    sleep 0.05
+  done
+  echo "$caption"
+}
+
+e2e_running() { kill -0 "$1" 2>/dev/null; }
+e2e_wait_exit() {
+  local pid=$1 seconds=${2:-$E2E_TIMEOUT}
+  e2e_wait_until "$seconds" eval "! kill -0 $pid 2>/dev/null"
+}
+
+# The exit status of a process this shell started and that has ended.
+e2e_exit_status() {
+  local status=0
+  wait "$1" || status=$?
+  echo "$status"
+}
+
+# Registry of the test's prefix. Values are UTF-8 here; reg prints CP932 with CRLF.
+e2e_reg_add() {  # key value data
+  e2e_wine_env "$E2E_WINE" reg add "$1" /v "$2" /t REG_SZ /d "$3" /f >/dev/null 2>&1
+}
+e2e_reg_query() {  # key value: prints the data, fails when the value is missing
+  local out
+  out=$(e2e_wine_env "$E2E_WINE" reg query "$1" /v "$2" 2>/dev/null | iconv -f CP932 -t UTF-8 |
+    tr -d '\r') || return 1
+  printf '%s\n' "$out" | sed -n "s/^ *$2 *REG_[A-Z_]* *//p" | head -n 1
+  printf '%s\n' "$out" | grep -q "REG_"
+}
+
+e2e_screenshot() { import -display "$DISPLAY" -window root "$1"; }
+
+e2e_cleanup() {
+  local status=$?
+  set +e
+  if ((status != 0)) && [ -n "$E2E_DIR" ] && [ -n "${DISPLAY:-}" ]; then
+    mkdir -p "$E2E_WORK/failures"
+    local name
+    name=$(basename "$0" .sh)
+    e2e_screenshot "$E2E_WORK/failures/$name.png" 2>/dev/null
+    [ -f "$E2E_DIR/wine.log" ] && cp "$E2E_DIR/wine.log" "$E2E_WORK/failures/$name.log"
+  fi
+  if [ -f "$E2E_DIR/pids" ]; then
+    while read -r pid; do
+      kill "$pid" 2>/dev/null
+    done <"$E2E_DIR/pids"
+  fi
+  if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then
+    "$E2E_WINESERVER" -k 2>/dev/null
+    "$E2E_WINESERVER" -w 2>/dev/null
+  fi
+  if [ -n "$E2E_XVFB_PID" ]; then
+    kill "$E2E_XVFB_PID" 2>/dev/null
+    wait "$E2E_XVFB_PID" 2>/dev/null
+  fi
+  [ -n "$E2E_DIR" ] && [ -z "${E2E_KEEP:-}" ] && rm -rf "$E2E_DIR"
+  exit "$status"
+}

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Fixture of the end-to-end tests: a Japanese locale in a folder of its own (no system change)
+# and a Wine prefix template made under that locale, which every test copies. Both are kept in
+# the build tree and made again only when missing.
+set -euo pipefail
+source "$(dirname "$0")/lib.sh"
+
+work=${MIREL_E2E_WORK:?set by CTest}
+mkdir -p "$work"
+
+if [ ! -f "$E2E_LOCPATH/ja_JP.UTF-8/LC_CTYPE" ]; then
+  mkdir -p "$E2E_LOCPATH"
+  localedef -i ja_JP -f UTF-8 "$E2E_LOCPATH/ja_JP.UTF-8" || [ -f "$E2E_LOCPATH/ja_JP.UTF-8/LC_CTYPE" ]
+fi
+
+stamp="$E2E_TEMPLATE/.mirel-template"
+wine_version=$("$E2E_WINE" --version)
+if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$wine_version" ]; then
+  echo "prefix template ready: $E2E_TEMPLATE"
+  exit 0
+fi
+
+rm -rf "$E2E_TEMPLATE" "$E2E_TEMPLATE.new"
+building="$E2E_TEMPLATE.new"
+mkdir -p "$building"
+# Window metrics, caption height and the font charset are written when the prefix is made, so it
+# is made under the Japanese locale.
+WINEPREFIX=$building e2e_wine_env "$E2E_WINE" wineboot -i >/dev/null 2>&1
+cat >"$work/template.reg" <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Managed"="N"
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"MS UI Gothic"="Noto Sans CJK JP"
+REG
+WINEPREFIX=$building e2e_wine_env "$E2E_WINE" regedit /S "$work/template.reg" >/dev/null 2>&1
+# Debian's Wine does not load its own font folder; without Marlett the caption buttons are
+# drawn as letters.
+for font in /usr/share/wine/fonts/marlett.ttf /usr/lib/x86_64-linux-gnu/wine/fonts/marlett.ttf; do
+  if [ -f "$font" ]; then
+    cp "$font" "$building/drive_c/windows/Fonts/"
+    break
+  fi
+done
+WINEPREFIX=$building "$E2E_WINESERVER" -k || true
+WINEPREFIX=$building "$E2E_WINESERVER" -w || true
+echo "$wine_version" >"$building/.mirel-template"
+mv "$building" "$E2E_TEMPLATE"
+echo "prefix template made: $E2E_TEMPLATE"

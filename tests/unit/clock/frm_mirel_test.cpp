@@ -1,0 +1,141 @@
+#include "clock/frm_mirel.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "components/datetime/date_value.h"
+#include "components/datetime/now.h"
+
+namespace mirel {
+namespace {
+
+// One record of everything the clock asks of the platform, in order, so the tests can check the
+// sequences of load and unload and not only their end state.
+struct FakePlatform : WindowHost, Timer, LoadedWindowList, ClockCommands {
+  std::vector<std::string> calls;
+  std::string caption = kDesignCaption;
+  WindowState state = WindowState::kMinimized;
+  bool timerEnabled = false;
+  MemorySettingsStore settings;
+
+  std::string Caption() const override { return caption; }
+  void SetCaption(const std::string& text) override {
+    calls.push_back("caption " + text);
+    caption = text;
+  }
+  WindowState GetWindowState() const override { return state; }
+  void SetWindowState(WindowState s) override { state = s; }
+  void Unload() override { calls.push_back("unload"); }
+  bool Enabled() const override { return timerEnabled; }
+  void SetEnabled(bool enabled) override {
+    calls.push_back(enabled ? "timer on" : "timer off");
+    timerEnabled = enabled;
+  }
+  void UnloadAll() override { calls.push_back("unload all"); }
+  void ShowCalender() override { calls.push_back("calender"); }
+
+  frmMirel MakeForm(std::string command = {}, bool prevInstance = false) {
+    return frmMirel({*this, *this, settings, *this, *this,
+                     Application{"Mirel", std::move(command), prevInstance}});
+  }
+};
+
+using ::testing::ElementsAre;
+
+TEST(FrmMirelLoad, SecondCopyUnloadsAtOnceAndTouchesNothingElse) {
+  FakePlatform platform;
+  platform.settings.SaveSetting("Mirel", "frmMirel", "Format", "yyyy");
+  frmMirel form = platform.MakeForm("hh", /*prevInstance=*/true);
+  form.Form_Load();
+  EXPECT_THAT(platform.calls, ElementsAre("unload"));
+  EXPECT_EQ(form.DisplayFormat, "");
+  EXPECT_EQ(platform.caption, kDesignCaption);
+}
+
+TEST(FrmMirelLoad, PatternComesFromStoreOrCommandLine) {
+  struct Case {
+    const char* stored;  // nullptr: nothing stored
+    std::string command;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {nullptr, "", ""},
+      {"yyyy/mm/dd", "", "yyyy/mm/dd"},
+      {"yyyy/mm/dd", "hh:nn", "hh:nn"},
+      {nullptr, "hh:nn", "hh:nn"},
+      // The command line is taken unchanged: blanks and quotes are part of the pattern.
+      {"yyyy", " \"a\" hh ", " \"a\" hh "},
+      {"yyyy", " ", " "},
+  };
+  for (const Case& c : cases) {
+    FakePlatform platform;
+    if (c.stored != nullptr) {
+      platform.settings.SaveSetting("Mirel", "frmMirel", "Format", c.stored);
+    }
+    frmMirel form = platform.MakeForm(c.command);
+    form.Form_Load();
+    EXPECT_EQ(form.DisplayFormat, c.expected) << "command [" << c.command << "]";
+    EXPECT_THAT(platform.calls, ElementsAre("timer on"));
+    // The command line rules this run only: the store keeps what it had.
+    EXPECT_EQ(platform.settings.GetSetting("Mirel", "frmMirel", "Format", "<none>"),
+              c.stored != nullptr ? c.stored : "<none>");
+  }
+}
+
+TEST(FrmMirelLoad, SettingsAreAddressedByTheExecutableName) {
+  FakePlatform platform;
+  platform.settings.SaveSetting("Other", "frmMirel", "Format", "yyyy");
+  frmMirel form = platform.MakeForm();
+  form.Form_Load();
+  EXPECT_EQ(form.DisplayFormat, "");
+}
+
+TEST(FrmMirelTimer, CaptionIsNowInTheDisplayFormat) {
+  FakePlatform platform;
+  frmMirel form = platform.MakeForm("yyyy-mm-dd hh:nn:ss");
+  form.Form_Load();
+  ScopedNowOverride now(DateSerial(2024, 3, 5) + TimeSerial(13, 7, 9));
+  EXPECT_EQ(platform.caption, kDesignCaption);  // until the first tick
+  form.timMirel_Timer();
+  EXPECT_EQ(platform.caption, "2024-03-05 13:07:09");
+  // A pattern changed while running applies from the next tick on.
+  form.DisplayFormat = "hh:nn";
+  form.timMirel_Timer();
+  EXPECT_EQ(platform.caption, "13:07");
+}
+
+TEST(FrmMirelUnload, TimerStopsBeforeTheOtherWindowsAreUnloaded) {
+  FakePlatform platform;
+  frmMirel form = platform.MakeForm();
+  form.Form_Load();
+  platform.calls.clear();
+  form.Form_Unload();
+  EXPECT_THAT(platform.calls, ElementsAre("timer off", "unload all"));
+  EXPECT_FALSE(platform.timerEnabled);
+}
+
+TEST(FrmMirelMessage, OnlyTheCalenderSystemCommandActs) {
+  struct Case {
+    std::uint32_t message;
+    std::uintptr_t wParam;
+    bool opensCalender;
+  };
+  const Case cases[] = {
+      {274, 101, true},     {274, 100, false},  // not built yet: ignored
+      {274, 0xF060, false},                     // SC_CLOSE goes on to default processing
+      {273, 101, false},                        // WM_COMMAND with the same number
+      {0x0113, 101, false},                     // WM_TIMER
+  };
+  for (const Case& c : cases) {
+    FakePlatform platform;
+    frmMirel form = platform.MakeForm();
+    form.msgMirel_Message(c.message, c.wParam, 0, 0);
+    EXPECT_EQ(platform.calls.size(), c.opensCalender ? 1u : 0u) << c.message << " " << c.wParam;
+  }
+}
+
+}  // namespace
+}  // namespace mirel
