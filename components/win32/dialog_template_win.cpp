@@ -1,0 +1,91 @@
+#include "components/win32/dialog_template.h"
+
+#include <climits>
+#include <cstring>
+#include <stdexcept>
+
+namespace mirel::win32 {
+
+DialogFont DialogUiFont() {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  if (!::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0) ||
+      metrics.lfMessageFont.lfFaceName[0] == L'\0' || metrics.lfMessageFont.lfHeight == 0) {
+    return {L"MS Shell Dlg", 9};
+  }
+  // The metrics are given in pixels at the system DPI; a template wants points.
+  int systemDpi = 96;
+  if (HDC screen = ::GetDC(nullptr)) {
+    systemDpi = ::GetDeviceCaps(screen, LOGPIXELSY);
+    ::ReleaseDC(nullptr, screen);
+  }
+  const LONG height = metrics.lfMessageFont.lfHeight;
+  const int points = ::MulDiv(height < 0 ? -height : height, 72, systemDpi > 0 ? systemDpi : 96);
+  DialogFont font;
+  font.face = metrics.lfMessageFont.lfFaceName;
+  font.pointSize = static_cast<WORD>(points < 6 ? 9 : points);
+  return font;
+}
+
+DialogTemplate::DialogTemplate(DWORD style, std::wstring_view caption, DialogUnits frame,
+                               const DialogFont& font) {
+  AppendDword(style | DS_SETFONT);
+  AppendDword(0);  // extended style
+  Append(0);       // control count, set by AddControl
+  Append(static_cast<WORD>(frame.x));
+  Append(static_cast<WORD>(frame.y));
+  Append(static_cast<WORD>(frame.width));
+  Append(static_cast<WORD>(frame.height));
+  Append(0);  // no menu
+  Append(0);  // the predefined dialog class
+  AppendText(caption);
+  Append(font.pointSize);
+  AppendText(font.face);
+}
+
+void DialogTemplate::AddControl(WORD controlClass, DWORD style, DialogUnits frame, WORD id,
+                                std::wstring_view text, DWORD extendedStyle) {
+  if (controlCount_ == SHRT_MAX) {
+    throw std::length_error("too many dialog controls");
+  }
+  AlignToDword();
+  AppendDword(style | WS_CHILD | WS_VISIBLE);
+  AppendDword(extendedStyle);
+  Append(static_cast<WORD>(frame.x));
+  Append(static_cast<WORD>(frame.y));
+  Append(static_cast<WORD>(frame.width));
+  Append(static_cast<WORD>(frame.height));
+  Append(id);
+  Append(0xFFFF);  // the class follows as an atom
+  Append(controlClass);
+  AppendText(text);
+  Append(0);  // no creation data
+  ++controlCount_;
+  words_[4] = static_cast<WORD>(controlCount_);  // DLGTEMPLATE::cdit
+}
+
+const DLGTEMPLATE* DialogTemplate::Get() const {
+  aligned_.assign((words_.size() + 1) / 2, 0);
+  std::memcpy(aligned_.data(), words_.data(), words_.size() * sizeof(WORD));
+  return reinterpret_cast<const DLGTEMPLATE*>(aligned_.data());
+}
+
+void DialogTemplate::AppendDword(DWORD value) {
+  Append(LOWORD(value));
+  Append(HIWORD(value));
+}
+
+void DialogTemplate::AppendText(std::wstring_view text) {
+  for (wchar_t c : text) {
+    Append(static_cast<WORD>(c));
+  }
+  Append(0);
+}
+
+void DialogTemplate::AlignToDword() {
+  if (words_.size() % 2 != 0) {
+    Append(0);
+  }
+}
+
+}  // namespace mirel::win32
