@@ -1,0 +1,163 @@
+#include "components/accessory/version_info_win.h"
+
+#include <cstdio>
+
+#include "components/win32/app_info.h"
+#include "components/win32/dialog_template.h"
+#include "components/win32/text_conversion.h"
+#include "components/win32/win_error.h"
+#include "resources/resource_ids.h"
+
+namespace mirel {
+namespace {
+
+// One string of a version block; empty when the block lacks it.
+std::wstring QueryString(const std::vector<BYTE>& block, const wchar_t* language,
+                         const wchar_t* name) {
+  const std::wstring key = std::wstring(L"\\StringFileInfo\\") + language + L"\\" + name;
+  void* value = nullptr;
+  UINT length = 0;
+  if (!::VerQueryValueW(block.data(), key.c_str(), &value, &length) || value == nullptr ||
+      length == 0) {
+    return {};
+  }
+  // The length counts the terminating zero, which some resource compilers leave out.
+  std::wstring text(static_cast<const wchar_t*>(value), length);
+  while (!text.empty() && text.back() == L'\0') {
+    text.pop_back();
+  }
+  return text;
+}
+
+// The string-table names to try, the one the resource declares first.
+std::vector<std::wstring> Languages(const std::vector<BYTE>& block) {
+  std::vector<std::wstring> languages;
+  void* value = nullptr;
+  UINT length = 0;
+  if (::VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", &value, &length) &&
+      value != nullptr && length >= 4) {
+    const WORD* pair = static_cast<const WORD*>(value);
+    wchar_t name[9];
+    std::swprintf(name, 9, L"%04X%04X", pair[0], pair[1]);
+    languages.emplace_back(name);
+  }
+  languages.emplace_back(L"041104B0");  // Japanese, Unicode
+  languages.emplace_back(L"040904B0");  // US English, Unicode
+  return languages;
+}
+
+struct DialogContext {
+  HICON icon = nullptr;
+};
+
+INT_PTR CALLBACK VersionDialogProc(HWND dialog, UINT message, WPARAM wParam,
+                                   LPARAM lParam) noexcept {
+  switch (message) {
+    case WM_INITDIALOG: {
+      const auto* context = reinterpret_cast<const DialogContext*>(lParam);
+      HICON icon = context->icon;
+      if (icon == nullptr) {
+        icon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MIREL));
+      }
+      if (icon == nullptr) {
+        icon = ::LoadIconW(nullptr, IDI_APPLICATION);
+      }
+      ::SendDlgItemMessageW(dialog, kVersionIconId, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+      return TRUE;  // the focus goes to the OK button, the first tab stop
+    }
+    case WM_COMMAND:
+      if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
+        ::EndDialog(dialog, LOWORD(wParam));
+        return TRUE;
+      }
+      break;
+    default:
+      break;
+  }
+  return FALSE;
+}
+
+class VersionDialog final : public VersionInfo {
+ public:
+  void ShowVersion(void* owner, const ApplicationInfo& application, void* icon) override {
+    const std::wstring path = application.exePath.empty() ? win32::ExecutablePath().wstring()
+                                                          : win32::Utf8ToWide(application.exePath);
+    const VersionDialogText text =
+        MakeVersionDialogText(ReadVersionStrings(path), win32::Utf8ToWide(application.title), path);
+
+    using win32::DialogTemplate;
+    // DS_CENTER: centred on the owner's monitor, where the user is looking.
+    DialogTemplate dialog(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER,
+                          L"バージョン情報", {0, 0, 240, 92}, win32::DialogUiFont());
+    dialog.AddControl(DialogTemplate::kStatic, SS_ICON | SS_CENTERIMAGE, {8, 8, 24, 24},
+                      kVersionIconId, L"");
+    const DWORD line = SS_LEFTNOWORDWRAP | SS_NOPREFIX;
+    dialog.AddControl(DialogTemplate::kStatic, line, {40, 8, 192, 10}, kVersionProductId,
+                      text.product);
+    dialog.AddControl(DialogTemplate::kStatic, line, {40, 20, 192, 10}, kVersionDescriptionId,
+                      text.description);
+    dialog.AddControl(DialogTemplate::kStatic, line, {40, 32, 192, 10}, kVersionCopyrightId,
+                      text.copyright);
+    // A read-only field rather than a label, so that a long path can be scrolled and copied.
+    dialog.AddControl(DialogTemplate::kEdit, ES_READONLY | ES_AUTOHSCROLL, {40, 48, 192, 10},
+                      kVersionPathId, text.path);
+    dialog.AddControl(DialogTemplate::kButton, BS_DEFPUSHBUTTON | WS_TABSTOP, {182, 70, 50, 14},
+                      IDOK, L"OK");
+
+    DialogContext context{static_cast<HICON>(icon)};
+    const INT_PTR result = ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), dialog.Get(),
+                                                     static_cast<HWND>(owner), VersionDialogProc,
+                                                     reinterpret_cast<LPARAM>(&context));
+    if (result == -1 || result == 0) {
+      win32::ThrowWin32Error("DialogBoxIndirectParamW");
+    }
+  }
+};
+
+}  // namespace
+
+std::optional<VersionStrings> ReadVersionStrings(const std::wstring& path) {
+  DWORD ignored = 0;
+  const DWORD size = ::GetFileVersionInfoSizeW(path.c_str(), &ignored);
+  if (size == 0) {
+    return std::nullopt;
+  }
+  std::vector<BYTE> block(size);
+  if (!::GetFileVersionInfoW(path.c_str(), 0, size, block.data())) {
+    return std::nullopt;
+  }
+  for (const std::wstring& language : Languages(block)) {
+    VersionStrings strings;
+    strings.productName = QueryString(block, language.c_str(), L"ProductName");
+    strings.productVersion = QueryString(block, language.c_str(), L"ProductVersion");
+    strings.fileDescription = QueryString(block, language.c_str(), L"FileDescription");
+    strings.legalCopyright = QueryString(block, language.c_str(), L"LegalCopyright");
+    if (!strings.productName.empty() || !strings.fileDescription.empty()) {
+      return strings;
+    }
+  }
+  return std::nullopt;
+}
+
+VersionDialogText MakeVersionDialogText(const std::optional<VersionStrings>& strings,
+                                        const std::wstring& title, const std::wstring& path) {
+  VersionDialogText text;
+  text.path = path;
+  if (!strings) {
+    text.product = title;
+    return text;
+  }
+  text.product = strings->productName.empty() ? title : strings->productName;
+  if (!strings->productVersion.empty()) {
+    text.product += L" バージョン " + strings->productVersion;
+  }
+  text.description = strings->fileDescription;
+  text.copyright = strings->legalCopyright;
+  return text;
+}
+
+std::unique_ptr<VersionInfo> MakeVersionInfo() {
+  return std::make_unique<VersionDialog>();
+}
+
+}  // namespace mirel

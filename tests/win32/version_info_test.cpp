@@ -1,0 +1,88 @@
+#include "components/accessory/version_info_win.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "components/win32/app_info.h"
+#include "tests/win32/input_box_modal_driver.h"
+
+// The test program carries the program's own resource script, so these tests read the same
+// version resource the executable has.
+
+namespace mirel {
+namespace {
+
+using testing::ModalDialogDriver;
+
+const wchar_t kDescription[] = L"日付と時刻を表示するカレンダー時計";
+
+TEST(VersionInfoTest, ReadsTheStringsOfTheVersionResource) {
+  const auto strings = ReadVersionStrings(win32::ExecutablePath().wstring());
+  ASSERT_TRUE(strings.has_value());
+  EXPECT_EQ(strings->productName, L"Mirel");
+  EXPECT_EQ(strings->productVersion, L"1.0.0");
+  EXPECT_EQ(strings->fileDescription, kDescription);
+  EXPECT_EQ(strings->legalCopyright.rfind(L"Copyright", 0), 0u);
+}
+
+TEST(VersionInfoTest, FileWithoutVersionResourceGivesNothing) {
+  EXPECT_FALSE(ReadVersionStrings(L"C:\\no\\such\\file.exe").has_value());
+}
+
+TEST(VersionInfoTest, DialogTextFallsBackToTheTitle) {
+  struct Case {
+    const char* name;
+    std::optional<VersionStrings> strings;
+    std::wstring product, description, copyright;
+  };
+  const Case cases[] = {
+      {"full resource", VersionStrings{L"Mirel", L"1.0.0", L"説明", L"(C) 2026"},
+       L"Mirel バージョン 1.0.0", L"説明", L"(C) 2026"},
+      {"no version string", VersionStrings{L"Mirel", L"", L"説明", L""}, L"Mirel", L"説明", L""},
+      {"no product name", VersionStrings{L"", L"2.0", L"説明", L""}, L"Title バージョン 2.0",
+       L"説明", L""},
+      {"no resource", std::nullopt, L"Title", L"", L""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const VersionDialogText text = MakeVersionDialogText(c.strings, L"Title", L"C:\\x\\Title.exe");
+    EXPECT_EQ(text.product, c.product);
+    EXPECT_EQ(text.description, c.description);
+    EXPECT_EQ(text.copyright, c.copyright);
+    EXPECT_EQ(text.path, L"C:\\x\\Title.exe");
+  }
+}
+
+TEST(VersionInfoTest, DialogShowsIconVersionPathAndClosesByOkOrEscape) {
+  HICON icon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+  ASSERT_NE(icon, nullptr);
+  const std::wstring path = win32::ExecutablePath().wstring();
+  const UINT closingKeys[] = {VK_ESCAPE, VK_RETURN};
+  for (UINT key : closingKeys) {
+    SCOPED_TRACE(key);
+    bool inspected = false;
+    ModalDialogDriver::Run(
+        [&](HWND dialog) {
+          inspected = true;
+          EXPECT_EQ(ModalDialogDriver::Text(dialog), L"バージョン情報");
+          EXPECT_EQ(ModalDialogDriver::Text(::GetDlgItem(dialog, kVersionProductId)),
+                    L"Mirel バージョン 1.0.0");
+          EXPECT_EQ(ModalDialogDriver::Text(::GetDlgItem(dialog, kVersionDescriptionId)),
+                    kDescription);
+          EXPECT_EQ(ModalDialogDriver::Text(::GetDlgItem(dialog, kVersionPathId)), path);
+          EXPECT_EQ(reinterpret_cast<HICON>(
+                        ::SendDlgItemMessageW(dialog, kVersionIconId, STM_GETICON, 0, 0)),
+                    icon);
+          ModalDialogDriver::PressKey(::GetFocus(), key);
+        },
+        [&] {
+          MakeVersionInfo()->ShowVersion(nullptr, {"Mirel", ""}, icon);
+          return 0;
+        });
+    EXPECT_TRUE(inspected);
+  }
+}
+
+}  // namespace
+}  // namespace mirel

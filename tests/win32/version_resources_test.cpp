@@ -1,0 +1,94 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "components/win32/unique_handle.h"
+#include "resources/resource_ids.h"
+
+// The icons of the program's resource script, loaded as the windows load them.
+
+namespace mirel {
+namespace {
+
+using win32::UniqueHicon;
+
+UniqueHicon LoadIconAt(int id, int size) {
+  return UniqueHicon(static_cast<HICON>(
+      ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, 0)));
+}
+
+// The icon drawn at its own size over a background colour, as 0xRRGGBB pixels, row by row.
+std::vector<COLORREF> DrawOver(HICON icon, int size, COLORREF background) {
+  HDC screen = ::GetDC(nullptr);
+  win32::UniqueMemoryDc dc(::CreateCompatibleDC(screen));
+  win32::UniqueGdiObject bitmap(::CreateCompatibleBitmap(screen, size, size));
+  ::ReleaseDC(nullptr, screen);
+  win32::SelectObjectGuard select(dc.Get(), bitmap.Get());
+  win32::UniqueGdiObject brush(::CreateSolidBrush(background));
+  RECT all{0, 0, size, size};
+  ::FillRect(dc.Get(), &all, static_cast<HBRUSH>(brush.Get()));
+  ::DrawIconEx(dc.Get(), 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
+  std::vector<COLORREF> pixels;
+  for (int y = 0; y < size; ++y) {
+    for (int x = 0; x < size; ++x) {
+      pixels.push_back(::GetPixel(dc.Get(), x, y));
+    }
+  }
+  return pixels;
+}
+
+TEST(VersionResourcesTest, ApplicationIconHasEverySize) {
+  for (int size : {16, 32, 48, 256}) {
+    SCOPED_TRACE(size);
+    UniqueHicon icon = LoadIconAt(IDI_MIREL, size);
+    ASSERT_TRUE(icon);
+    ICONINFO info{};
+    ASSERT_TRUE(::GetIconInfo(icon.Get(), &info));
+    win32::UniqueGdiObject colour(info.hbmColor), mask(info.hbmMask);
+    BITMAP bitmap{};
+    ::GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
+    EXPECT_EQ(bitmap.bmWidth, size);
+    EXPECT_EQ(bitmap.bmHeight, size);
+  }
+}
+
+TEST(VersionResourcesTest, ApplicationIconShowsTheRedNumeralOnThePage) {
+  UniqueHicon icon = LoadIconAt(IDI_MIREL, 32);
+  ASSERT_TRUE(icon);
+  const auto pixels = DrawOver(icon.Get(), 32, RGB(0, 0, 255));
+  EXPECT_EQ(pixels[0], RGB(0, 0, 255));                // transparent corner
+  EXPECT_EQ(pixels[10 * 32 + 5], RGB(255, 255, 255));  // the page
+  EXPECT_EQ(pixels[18 * 32 + 15], RGB(255, 0, 0));     // the numeral's stem
+  EXPECT_EQ(pixels[3 * 32 + 15], RGB(255, 255, 0));    // the binding strip: yellow
+  EXPECT_EQ(pixels[5 * 32 + 15], RGB(128, 128, 0));    // and olive
+}
+
+// Each arrow: a triangle, light grey above the middle, black below, a dark grey base; the blue
+// of the box shows everywhere else.
+TEST(VersionResourcesTest, ArrowsAreBevelledTrianglesOnTransparentGround) {
+  struct Case {
+    int id;
+    int tipColumn;   // the column of the tip
+    int baseColumn;  // the dark grey edge
+  };
+  const COLORREF blue = RGB(0, 0, 255);
+  for (const Case& c : {Case{IDI_ARROW_PREV, 4, 10}, Case{IDI_ARROW_NEXT, 11, 5}}) {
+    SCOPED_TRACE(c.id);
+    UniqueHicon icon = LoadIconAt(c.id, 16);
+    ASSERT_TRUE(icon);
+    const auto pixels = DrawOver(icon.Get(), 16, blue);
+    auto at = [&](int x, int y) { return pixels[static_cast<std::size_t>(y * 16 + x)]; };
+    EXPECT_EQ(at(c.tipColumn, 7), RGB(192, 192, 192));
+    EXPECT_EQ(at(c.tipColumn, 8), RGB(0, 0, 0));
+    EXPECT_EQ(at(c.baseColumn, 2), RGB(128, 128, 128));
+    EXPECT_EQ(at(c.baseColumn, 13), RGB(128, 128, 128));
+    int transparent = 0;
+    for (COLORREF p : pixels) {
+      transparent += p == blue;
+    }
+    EXPECT_EQ(transparent, 256 - 56);  // 42 triangle pixels and 14 of the base edge
+  }
+}
+
+}  // namespace
+}  // namespace mirel
