@@ -1,0 +1,99 @@
+#include "clock/input_box_win.h"
+
+#include <windows.h>
+
+#include "components/win32/dialog_template.h"
+#include "components/win32/text_conversion.h"
+#include "components/win32/win_error.h"
+
+namespace mirel {
+namespace {
+
+constexpr int kPromptId = 100;
+constexpr int kTextId = 101;
+
+struct InputBoxContext {
+  std::wstring text;  // filled on OK
+};
+
+// Centred horizontally on the monitor's work area, a third of the way down it.
+void MoveToDefaultPosition(HWND dialog, HWND owner) {
+  HMONITOR monitor =
+      ::MonitorFromWindow(owner != nullptr ? owner : dialog, MONITOR_DEFAULTTOPRIMARY);
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  RECT frame{};
+  if (!::GetMonitorInfoW(monitor, &info) || !::GetWindowRect(dialog, &frame)) {
+    return;  // the system's placement is good enough
+  }
+  const RECT& area = info.rcWork;
+  const int width = frame.right - frame.left;
+  const int height = frame.bottom - frame.top;
+  const int left = area.left + (area.right - area.left - width) / 2;
+  int top = area.top + (area.bottom - area.top) / 3 - height / 2;
+  if (top < area.top) {
+    top = area.top;
+  }
+  ::SetWindowPos(dialog, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+  switch (message) {
+    case WM_INITDIALOG:
+      ::SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+      MoveToDefaultPosition(dialog, ::GetWindow(dialog, GW_OWNER));
+      return TRUE;  // the focus goes to the text field, the first tab stop
+    case WM_COMMAND:
+      if (LOWORD(wParam) == IDOK) {
+        auto* context = reinterpret_cast<InputBoxContext*>(::GetWindowLongPtrW(dialog, DWLP_USER));
+        HWND field = ::GetDlgItem(dialog, kTextId);
+        const int length = ::GetWindowTextLengthW(field);
+        try {
+          context->text.assign(static_cast<std::size_t>(length) + 1, L'\0');
+          const int copied = ::GetWindowTextW(field, context->text.data(), length + 1);
+          context->text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+        } catch (...) {
+          context->text.clear();  // no memory for the text: treated as nothing typed
+        }
+        ::EndDialog(dialog, IDOK);
+        return TRUE;
+      }
+      if (LOWORD(wParam) == IDCANCEL) {
+        ::EndDialog(dialog, IDCANCEL);
+        return TRUE;
+      }
+      break;
+    default:
+      break;
+  }
+  return FALSE;
+}
+
+}  // namespace
+
+std::string InputBox(HWND owner, std::string_view prompt, std::string_view title) {
+  using win32::DialogTemplate;
+  // The layout of the familiar input box: the prompt at the top left with room for a few lines,
+  // the two buttons stacked at the right, the text field across the bottom.
+  DialogTemplate dialog(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
+                        win32::Utf8ToWide(title), {0, 0, 250, 84}, win32::DialogUiFont());
+  dialog.AddControl(DialogTemplate::kStatic, SS_LEFT | SS_NOPREFIX, {7, 7, 176, 48}, kPromptId,
+                    win32::Utf8ToWide(prompt));
+  dialog.AddControl(DialogTemplate::kEdit, ES_AUTOHSCROLL | WS_TABSTOP, {7, 63, 236, 13}, kTextId,
+                    L"", WS_EX_CLIENTEDGE);
+  dialog.AddControl(DialogTemplate::kButton, BS_DEFPUSHBUTTON | WS_TABSTOP, {191, 7, 52, 14}, IDOK,
+                    L"OK");
+  dialog.AddControl(DialogTemplate::kButton, BS_PUSHBUTTON | WS_TABSTOP, {191, 25, 52, 14},
+                    IDCANCEL, L"キャンセル");
+
+  InputBoxContext context;
+  const INT_PTR result =
+      ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), dialog.Get(), owner, InputBoxProc,
+                                reinterpret_cast<LPARAM>(&context));
+  if (result == -1 || result == 0) {
+    win32::ThrowWin32Error("DialogBoxIndirectParamW");
+  }
+  return result == IDOK ? win32::WideToUtf8(context.text) : std::string();
+}
+
+}  // namespace mirel

@@ -1,0 +1,28 @@
+// The input box: a modal dialog that asks for one line of text, as the platform's own input box
+// does. It shows the prompt, an empty text field (a normal edit control, so the IME works), and
+// OK and キャンセル buttons; Enter is OK and Escape is Cancel. It stands centred across the
+// owner's monitor a third of the way down, where users expect such a question.
+// Example:
+//   std::string pattern = InputBox(clockWindow, kDisplaySettingsPrompt, kDisplaySettingsTitle);
+//   if (!pattern.empty()) { ... }  // OK with text typed
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// HWND without the Windows headers (it is exactly their declaration).
+struct HWND__;
+typedef HWND__* HWND;
+
+namespace mirel {
+
+// What the display-settings command asks.
+inline constexpr char kDisplaySettingsPrompt[] = "表示フォーマットを入力して下さい(Format関数準拠)";
+inline constexpr char kDisplaySettingsTitle[] = "表示設定";
+
+// Returns the typed text (UTF-8) on OK, and empty text on Cancel, Escape or the close box; an
+// empty OK also gives empty text. `owner` may be null. Throws RunTimeError when the dialog
+// cannot be shown.
+std::string InputBox(HWND owner, std::string_view prompt, std::string_view title);
+
+}  // namespace mirel
