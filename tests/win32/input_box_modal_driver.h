@@ -31,18 +31,8 @@ class ModalDialogDriver {
   // The visible dialog (class #32770) of this thread, or null.
   static HWND FindDialog() {
     HWND found = nullptr;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND window, LPARAM param) -> BOOL {
-          wchar_t name[16] = {};
-          ::GetClassNameW(window, name, 16);
-          if (std::wstring(name) == L"#32770" && ::IsWindowVisible(window)) {
-            *reinterpret_cast<HWND*>(param) = window;
-            return FALSE;
-          }
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    ::EnumThreadWindows(::GetCurrentThreadId(), &TakeVisibleDialog,
+                        reinterpret_cast<LPARAM>(&found));
     return found;
   }
 
@@ -74,6 +64,18 @@ class ModalDialogDriver {
   static Shared& State() {
     static Shared state;
     return state;
+  }
+
+  // A named CALLBACK function: 32-bit Windows calls it with the stdcall convention, which a
+  // lambda's function pointer does not have.
+  static BOOL CALLBACK TakeVisibleDialog(HWND window, LPARAM found) {
+    wchar_t name[16] = {};
+    ::GetClassNameW(window, name, 16);
+    if (std::wstring(name) == L"#32770" && ::IsWindowVisible(window)) {
+      *reinterpret_cast<HWND*>(found) = window;
+      return FALSE;
+    }
+    return TRUE;
   }
 
   static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
