@@ -1,0 +1,485 @@
+// The calendar window on Win32: a sizable top-level window without owner holding three child
+// picture boxes (the grid and the two arrow boxes), each message forwarded to frmCalender's
+// handlers. The frmCalender object lives as long as the program, so its holiday list and its
+// FormState survive a close; the window itself is made anew at each load.
+#include <windows.h>
+
+#include <cmath>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "calendar/calender_window.h"
+#include "calendar/calender_window_host.h"
+#include "calendar/frm_calender.h"
+#include "components/errors.h"
+#include "components/settings/registry_store.h"
+#include "components/surface/gdi_surface_win.h"
+#include "components/win32/app_info.h"
+#include "components/win32/loaded_windows.h"
+#include "components/win32/text_conversion.h"
+#include "components/win32/unique_handle.h"
+#include "components/win32/win_error.h"
+#include "resources/resource_ids.h"
+
+namespace mirel {
+namespace {
+
+constexpr wchar_t kFormClass[] = L"frmCalender";
+constexpr wchar_t kPictureClass[] = L"MirelCalenderPicture";
+constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_APPWINDOW;
+constexpr int kTwipsPerInch = 1440;
+constexpr int kArrowIconPixels = 16;  // at 96 dpi
+constexpr FormRect kDesignBounds{11175, 7980, 3525, 2685};
+
+// Child identifiers double as the tab order of the design.
+constexpr int kCalenderId = 100;
+constexpr int kPrevId = 101;
+constexpr int kNextId = 102;
+
+template <typename Function>
+Function User32Function(const char* name) {
+  const HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
+  return user32 == nullptr
+             ? nullptr
+             : reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(user32, name)));
+}
+
+UINT SystemDpi() {
+  win32::WindowDcGuard screen(nullptr);
+  const int dpi = ::GetDeviceCaps(screen.Dc(), LOGPIXELSX);
+  return dpi > 0 ? static_cast<UINT>(dpi) : USER_DEFAULT_SCREEN_DPI;
+}
+
+UINT WindowDpi(HWND window) {
+  using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+  static const auto getDpiForWindow = User32Function<GetDpiForWindowFunction>("GetDpiForWindow");
+  if (window != nullptr && getDpiForWindow != nullptr) {
+    if (const UINT dpi = getDpiForWindow(window); dpi != 0) {
+      return dpi;
+    }
+  }
+  return SystemDpi();
+}
+
+void AdjustForDpi(RECT& rect, UINT dpi) {
+  using AdjustFunction = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
+  static const auto adjust = User32Function<AdjustFunction>("AdjustWindowRectExForDpi");
+  if (adjust != nullptr) {
+    adjust(&rect, kStyle, FALSE, kExStyle, dpi);
+  } else {
+    ::AdjustWindowRectEx(&rect, kStyle, FALSE, kExStyle);
+  }
+}
+
+int TwipsToPixels(double twips, UINT dpi) {
+  return static_cast<int>(std::lround(twips * dpi / kTwipsPerInch));
+}
+
+long PixelsToTwips(long pixels, UINT dpi) {
+  return static_cast<long>(std::lround(static_cast<double>(pixels) * kTwipsPerInch / dpi));
+}
+
+class CalenderWindow final : public CalenderWindowHost {
+ public:
+  CalenderWindow()
+      : instance_(::GetModuleHandleW(nullptr)),
+        form_(*this, surface_, settings_,
+              CalenderApp{win32::ExecutableBaseName(), win32::ExecutableFolder()}) {}
+
+  void Show();
+
+  // CalenderWindowHost
+  std::string FormName() const override { return "frmCalender"; }
+  FormRect Bounds() const override;
+  void SetBounds(const FormRect& rect) override;
+  FormRect DesignBounds() const override { return kDesignBounds; }
+  bool IsOnAnyMonitor(const FormRect& rect) const override;
+  void SetUnloadHandler(std::function<void()> handler) override {
+    unloadHandler_ = std::move(handler);
+  }
+  void SetCaption(std::string_view caption) override;
+  double ScaleWidth() const override;
+  double ScaleHeight() const override;
+  void MovePicture(CalenderPicture picture, double left, double top, double width,
+                   double height) override;
+  void SetFocus(CalenderPicture picture) override;
+
+ private:
+  static LRESULT CALLBACK FormProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK PictureProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnFormMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnPictureMessage(HWND picture, UINT message, WPARAM wParam, LPARAM lParam);
+  void RegisterClasses();
+  void Load();
+  HWND PictureWindow(CalenderPicture picture) const;
+  RECT OuterRect(const FormRect& client) const;
+  UINT Dpi() const { return WindowDpi(window_); }
+  // Puts what the last handler drew on the screen at once.
+  void Present();
+  void PaintArrow(HWND picture, HDC dc, int iconId);
+  template <typename Handler>
+  void Run(Handler&& handler) {
+    win32::RunHandler(window_, std::forward<Handler>(handler));
+  }
+
+  HINSTANCE instance_;
+  RegistryStore settings_;
+  GdiSurface surface_{kWhite};
+  frmCalender form_;
+  HWND window_ = nullptr;
+  HWND picCalender_ = nullptr;
+  HWND picPrev_ = nullptr;
+  HWND picNext_ = nullptr;
+  bool loaded_ = false;  // the load sequence has run: the handlers may be called
+  std::optional<win32::LoadedWindowRegistration> registration_;
+  std::function<void()> unloadHandler_;
+  bool classesRegistered_ = false;
+};
+
+void CalenderWindow::RegisterClasses() {
+  if (classesRegistered_) {
+    return;
+  }
+  WNDCLASSEXW form{};
+  form.cbSize = sizeof(form);
+  form.lpfnWndProc = &CalenderWindow::FormProcedure;
+  form.hInstance = instance_;
+  form.hIcon = static_cast<HICON>(::LoadImageW(instance_, MAKEINTRESOURCEW(IDI_MIREL), IMAGE_ICON,
+                                               0, 0, LR_DEFAULTSIZE | LR_SHARED));
+  form.hIconSm = static_cast<HICON>(::LoadImageW(instance_, MAKEINTRESOURCEW(IDI_MIREL), IMAGE_ICON,
+                                                 ::GetSystemMetrics(SM_CXSMICON),
+                                                 ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+  form.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+  form.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  form.lpszClassName = kFormClass;
+  if (::RegisterClassExW(&form) == 0 && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+    win32::ThrowWin32Error("RegisterClassExW");
+  }
+  WNDCLASSEXW picture{};
+  picture.cbSize = sizeof(picture);
+  picture.style = CS_DBLCLKS;
+  picture.lpfnWndProc = &CalenderWindow::PictureProcedure;
+  picture.hInstance = instance_;
+  picture.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+  picture.hbrBackground = nullptr;  // every picture box paints its whole area itself
+  picture.lpszClassName = kPictureClass;
+  if (::RegisterClassExW(&picture) == 0 && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+    win32::ThrowWin32Error("RegisterClassExW");
+  }
+  classesRegistered_ = true;
+}
+
+void CalenderWindow::Show() {
+  if (window_ != nullptr) {
+    if (::IsIconic(window_)) {
+      ::ShowWindow(window_, SW_RESTORE);
+    }
+    ::SetForegroundWindow(window_);
+    return;
+  }
+  Load();
+}
+
+void CalenderWindow::Load() {
+  RegisterClasses();
+  const UINT dpi = SystemDpi();
+  RECT outer{TwipsToPixels(kDesignBounds.left, dpi), TwipsToPixels(kDesignBounds.top, dpi),
+             TwipsToPixels(kDesignBounds.left + kDesignBounds.width, dpi),
+             TwipsToPixels(kDesignBounds.top + kDesignBounds.height, dpi)};
+  AdjustForDpi(outer, dpi);
+  if (::CreateWindowExW(kExStyle, kFormClass, L"", kStyle, outer.left, outer.top,
+                        outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
+                        instance_, this) == nullptr) {
+    win32::ThrowWin32Error("CreateWindowExW");
+  }
+  // picCalender first and lowest; the arrow boxes lie above it.
+  for (int id : {kCalenderId, kPrevId, kNextId}) {
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP;
+    HWND child =
+        ::CreateWindowExW(0, kPictureClass, L"", style, 0, 0, 0, 0, window_,
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, this);
+    if (child == nullptr) {
+      HWND window = window_;
+      ::DestroyWindow(window);
+      win32::ThrowWin32Error("CreateWindowExW");
+    }
+    (id == kCalenderId ? picCalender_ : id == kPrevId ? picPrev_ : picNext_) = child;
+  }
+  ::SetWindowPos(picPrev_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  ::SetWindowPos(picNext_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+
+  Run([this] { form_.Form_Load(); });
+  loaded_ = true;
+  Run([this] { form_.Form_Resize(); });
+  if (window_ != nullptr) {
+    ::ShowWindow(window_, SW_SHOWNORMAL);
+    ::SetForegroundWindow(window_);
+    ::SetFocus(picCalender_);
+  }
+}
+
+HWND CalenderWindow::PictureWindow(CalenderPicture picture) const {
+  switch (picture) {
+    case CalenderPicture::kCalender:
+      return picCalender_;
+    case CalenderPicture::kPrev:
+      return picPrev_;
+    case CalenderPicture::kNext:
+      return picNext_;
+  }
+  return nullptr;
+}
+
+RECT CalenderWindow::OuterRect(const FormRect& client) const {
+  const UINT dpi = Dpi();
+  RECT rect{TwipsToPixels(client.left, dpi), TwipsToPixels(client.top, dpi),
+            TwipsToPixels(client.left + client.width, dpi),
+            TwipsToPixels(client.top + client.height, dpi)};
+  AdjustForDpi(rect, dpi);
+  return rect;
+}
+
+FormRect CalenderWindow::Bounds() const {
+  if (window_ == nullptr) {
+    return kDesignBounds;
+  }
+  // The normal placement, so a window closed while minimised or maximised reopens as it was
+  // before. Its coordinates are relative to the primary work area.
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof(placement);
+  ::GetWindowPlacement(window_, &placement);
+  RECT outer = placement.rcNormalPosition;
+  if ((::GetWindowLongPtrW(window_, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) == 0) {
+    RECT work{};
+    if (::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0)) {
+      ::OffsetRect(&outer, work.left, work.top);
+    }
+  }
+  RECT frame{0, 0, 0, 0};
+  const UINT dpi = Dpi();
+  AdjustForDpi(frame, dpi);
+  RECT client{outer.left - frame.left, outer.top - frame.top, outer.right - frame.right,
+              outer.bottom - frame.bottom};
+  return {PixelsToTwips(client.left, dpi), PixelsToTwips(client.top, dpi),
+          PixelsToTwips(client.right - client.left, dpi),
+          PixelsToTwips(client.bottom - client.top, dpi)};
+}
+
+void CalenderWindow::SetBounds(const FormRect& client) {
+  if (window_ == nullptr) {
+    return;
+  }
+  RECT outer = OuterRect(client);
+  ::SetWindowPos(window_, nullptr, outer.left, outer.top, outer.right - outer.left,
+                 outer.bottom - outer.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool CalenderWindow::IsOnAnyMonitor(const FormRect& client) const {
+  RECT outer = OuterRect(client);
+  // The caption must be reachable, not merely a corner of the frame.
+  RECT caption{outer.left, outer.top, outer.right, outer.top + ::GetSystemMetrics(SM_CYCAPTION)};
+  return ::MonitorFromRect(&caption, MONITOR_DEFAULTTONULL) != nullptr;
+}
+
+void CalenderWindow::SetCaption(std::string_view caption) {
+  if (window_ != nullptr && !::SetWindowTextW(window_, win32::Utf8ToWide(caption).c_str())) {
+    win32::ThrowWin32Error("SetWindowTextW");
+  }
+}
+
+double CalenderWindow::ScaleWidth() const {
+  RECT client{};
+  ::GetClientRect(window_, &client);
+  return static_cast<double>(client.right) * kTwipsPerInch / Dpi();
+}
+
+double CalenderWindow::ScaleHeight() const {
+  RECT client{};
+  ::GetClientRect(window_, &client);
+  return static_cast<double>(client.bottom) * kTwipsPerInch / Dpi();
+}
+
+void CalenderWindow::MovePicture(CalenderPicture picture, double left, double top, double width,
+                                 double height) {
+  if (!(width >= 0 && height >= 0)) {
+    throw InvalidArgumentError("picture box size must not be negative");
+  }
+  const UINT dpi = Dpi();
+  ::MoveWindow(PictureWindow(picture), TwipsToPixels(left, dpi), TwipsToPixels(top, dpi),
+               TwipsToPixels(width, dpi), TwipsToPixels(height, dpi), TRUE);
+}
+
+void CalenderWindow::SetFocus(CalenderPicture picture) {
+  if (HWND target = PictureWindow(picture); target != nullptr) {
+    ::SetFocus(target);
+  }
+}
+
+void CalenderWindow::Present() {
+  if (picCalender_ != nullptr && !surface_.Empty()) {
+    win32::WindowDcGuard dc(picCalender_);
+    surface_.CopyTo(dc.Dc());
+  }
+}
+
+void CalenderWindow::PaintArrow(HWND picture, HDC dc, int iconId) {
+  RECT client{};
+  ::GetClientRect(picture, &client);
+  win32::UniqueGdiObject blue(::CreateSolidBrush(kBlue));
+  ::FillRect(dc, &client, static_cast<HBRUSH>(blue.Get()));
+  const int size = ::MulDiv(kArrowIconPixels, static_cast<int>(Dpi()), USER_DEFAULT_SCREEN_DPI);
+  win32::UniqueHicon icon(static_cast<HICON>(
+      ::LoadImageW(instance_, MAKEINTRESOURCEW(iconId), IMAGE_ICON, size, size, 0)));
+  if (icon) {
+    ::DrawIconEx(dc, 0, 0, icon.Get(), size, size, 0, nullptr, DI_NORMAL);
+  }
+}
+
+LRESULT CALLBACK CalenderWindow::FormProcedure(HWND window, UINT message, WPARAM wParam,
+                                               LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self =
+        static_cast<CalenderWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    self->window_ = window;
+  }
+  auto* self = reinterpret_cast<CalenderWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self == nullptr) {
+    return ::DefWindowProcW(window, message, wParam, lParam);
+  }
+  return self->OnFormMessage(message, wParam, lParam);
+}
+
+LRESULT CalenderWindow::OnFormMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  HWND window = window_;
+  switch (message) {
+    case WM_CREATE:
+      registration_.emplace(window);
+      return 0;
+    case WM_SIZE:
+      if (loaded_) {
+        Run([this] { form_.Form_Resize(); });
+      }
+      return 0;
+    case WM_SETFOCUS:
+      // picCalender is first in the tab order: activating the window puts the keys there.
+      if (picCalender_ != nullptr) {
+        ::SetFocus(picCalender_);
+      }
+      return 0;
+    case WM_DPICHANGED: {
+      const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+      ::SetWindowPos(window, nullptr, suggested->left, suggested->top,
+                     suggested->right - suggested->left, suggested->bottom - suggested->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
+    case WM_DESTROY:
+      if (unloadHandler_) {
+        Run([this] { unloadHandler_(); });
+      }
+      return 0;
+    case WM_NCDESTROY: {
+      registration_.reset();
+      loaded_ = false;
+      window_ = picCalender_ = picPrev_ = picNext_ = nullptr;
+      ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+      return ::DefWindowProcW(window, message, wParam, lParam);
+    }
+    default:
+      return ::DefWindowProcW(window, message, wParam, lParam);
+  }
+}
+
+LRESULT CALLBACK CalenderWindow::PictureProcedure(HWND window, UINT message, WPARAM wParam,
+                                                  LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self =
+        static_cast<CalenderWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<CalenderWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self == nullptr) {
+    return ::DefWindowProcW(window, message, wParam, lParam);
+  }
+  return self->OnPictureMessage(window, message, wParam, lParam);
+}
+
+LRESULT CalenderWindow::OnPictureMessage(HWND picture, UINT message, WPARAM wParam, LPARAM lParam) {
+  const int id = ::GetDlgCtrlID(picture);
+  const bool isGrid = id == kCalenderId;
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;  // the paint covers everything; erasing first would flicker
+    case WM_PAINT: {
+      win32::PaintGuard paint(picture);
+      if (!isGrid) {
+        PaintArrow(picture, paint.Dc(), id == kPrevId ? IDI_ARROW_PREV : IDI_ARROW_NEXT);
+      } else if (loaded_) {
+        Run([this] { form_.picCalender_Paint(); });
+        surface_.CopyTo(paint.Dc());
+      }
+      return 0;
+    }
+    case WM_SIZE:
+      if (isGrid) {
+        win32::WindowDcGuard dc(picture);
+        surface_.SetDpi(Dpi());
+        surface_.Resize(dc.Dc(), LOWORD(lParam), HIWORD(lParam));
+        if (loaded_) {
+          Run([this] { form_.picCalender_Resize(); });
+          Present();
+        }
+      }
+      return 0;
+    case WM_KEYDOWN:
+      if (isGrid && loaded_) {
+        int shift = (::GetKeyState(VK_SHIFT) < 0 ? 1 : 0) |
+                    (::GetKeyState(VK_CONTROL) < 0 ? 2 : 0) | (::GetKeyState(VK_MENU) < 0 ? 4 : 0);
+        Run([&] { form_.picCalender_KeyDown(static_cast<int>(wParam), shift); });
+        Present();
+      }
+      return 0;
+    case WM_GETDLGCODE:
+      return DLGC_WANTARROWS;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      // A picture box takes the focus when clicked; an arrow box hands it on at once.
+      ::SetFocus(picture);
+      if (!isGrid) {
+        ::SetCapture(picture);
+      }
+      return 0;
+    case WM_LBUTTONUP:
+      if (!isGrid && ::GetCapture() == picture) {
+        ::ReleaseCapture();
+        RECT client{};
+        ::GetClientRect(picture, &client);
+        POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        if (loaded_ && ::PtInRect(&client, point)) {
+          Run([&] { id == kPrevId ? form_.picPrev_Click() : form_.picNext_Click(); });
+          Present();
+        }
+      }
+      return 0;
+    case WM_SETFOCUS:
+      if (loaded_ && !isGrid) {
+        Run([&] { id == kPrevId ? form_.picPrev_GotFocus() : form_.picNext_GotFocus(); });
+      }
+      return 0;
+    default:
+      return ::DefWindowProcW(picture, message, wParam, lParam);
+  }
+}
+
+}  // namespace
+
+void ShowCalenderWindow() {
+  // Made at the first use and kept: the form's state outlives the window.
+  static CalenderWindow calender;
+  calender.Show();
+}
+
+}  // namespace mirel

@@ -1,0 +1,255 @@
+#include "components/surface/gdi_surface_win.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cwchar>
+#include <iterator>
+#include <string>
+
+#include "components/win32/text_conversion.h"
+
+namespace mirel {
+
+namespace {
+
+constexpr wchar_t kJapaneseFace[] = L"MS UI Gothic";
+
+bool HasJapaneseGlyphs(const LOGFONTW& font) {
+  win32::UniqueGdiObject handle(::CreateFontIndirectW(&font));
+  win32::UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
+  if (!handle || !dc) {
+    return false;
+  }
+  win32::SelectObjectGuard select(dc.Get(), handle.Get());
+  WORD glyphs[3] = {};
+  const wchar_t sample[] = L"日今月";
+  if (::GetGlyphIndicesW(dc.Get(), sample, 3, glyphs, GGI_MARK_NONEXISTING_GLYPHS) == GDI_ERROR) {
+    return false;
+  }
+  return std::none_of(std::begin(glyphs), std::end(glyphs), [](WORD g) { return g == 0xFFFF; });
+}
+
+int ScreenDpi() {
+  win32::WindowDcGuard screen(nullptr);
+  int dpi = ::GetDeviceCaps(screen.Dc(), LOGPIXELSY);
+  return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
+}
+
+}  // namespace
+
+LOGFONTW DefaultGuiFont(UINT dpi) {
+  LOGFONTW font{};
+  if (::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font) == 0) {
+    font.lfHeight = -12;
+    font.lfCharSet = DEFAULT_CHARSET;
+  }
+  // The stock font is made for the system DPI; the window may stand on a monitor of another.
+  font.lfHeight = ::MulDiv(font.lfHeight, static_cast<int>(dpi), ScreenDpi());
+  font.lfWeight = FW_NORMAL;
+  if (!HasJapaneseGlyphs(font)) {
+    // Weekday names and holidays are Japanese: a face without those glyphs would print boxes.
+    std::wcsncpy(font.lfFaceName, kJapaneseFace, LF_FACESIZE - 1);
+    font.lfCharSet = SHIFTJIS_CHARSET;
+  }
+  return font;
+}
+
+GdiSurface::GdiSurface(Color background) : background_(background) {}
+
+GdiSurface::~GdiSurface() {
+  if (dc_) {
+    if (originalBitmap_ != nullptr) {
+      ::SelectObject(dc_.Get(), originalBitmap_);
+    }
+    if (originalFont_ != nullptr) {
+      ::SelectObject(dc_.Get(), originalFont_);
+    }
+  }
+}
+
+void GdiSurface::Resize(HDC reference, int widthPixels, int heightPixels) {
+  if (dc_ && originalBitmap_ != nullptr) {
+    ::SelectObject(dc_.Get(), originalBitmap_);
+    originalBitmap_ = nullptr;
+  }
+  bitmap_.Reset();
+  widthPixels_ = std::max(widthPixels, 0);
+  heightPixels_ = std::max(heightPixels, 0);
+  if (!dc_) {
+    dc_.Reset(::CreateCompatibleDC(reference));
+    if (!dc_) {
+      widthPixels_ = heightPixels_ = 0;
+      return;
+    }
+    ::SetBkMode(dc_.Get(), TRANSPARENT);
+    ::SetROP2(dc_.Get(), R2_COPYPEN);
+    SelectCurrentFont();
+  }
+  if (widthPixels_ > 0 && heightPixels_ > 0) {
+    bitmap_.Reset(::CreateCompatibleBitmap(reference, widthPixels_, heightPixels_));
+    if (!bitmap_) {
+      widthPixels_ = heightPixels_ = 0;
+      return;
+    }
+    originalBitmap_ = ::SelectObject(dc_.Get(), bitmap_.Get());
+  }
+  if (!userScale_) {
+    scaleX2_ = widthPixels_;
+    scaleY2_ = heightPixels_;
+  }
+}
+
+void GdiSurface::SetDpi(UINT dpi) {
+  if (dpi == dpi_ && regularFont_) {
+    return;
+  }
+  dpi_ = dpi;
+  LOGFONTW font = DefaultGuiFont(dpi);
+  win32::UniqueGdiObject regular(::CreateFontIndirectW(&font));
+  font.lfWeight = FW_BOLD;
+  win32::UniqueGdiObject bold(::CreateFontIndirectW(&font));
+  if (!regular || !bold) {
+    return;
+  }
+  if (dc_ && originalFont_ != nullptr) {
+    ::SelectObject(dc_.Get(), originalFont_);
+    originalFont_ = nullptr;
+  }
+  regularFont_ = std::move(regular);
+  boldFont_ = std::move(bold);
+  SelectCurrentFont();
+}
+
+void GdiSurface::SelectCurrentFont() {
+  HGDIOBJ font = bold_ ? boldFont_.Get() : regularFont_.Get();
+  if (!dc_ || font == nullptr) {
+    return;
+  }
+  HGDIOBJ previous = ::SelectObject(dc_.Get(), font);
+  if (originalFont_ == nullptr) {
+    originalFont_ = previous;
+  }
+}
+
+void GdiSurface::CopyTo(HDC target) const {
+  if (!Empty()) {
+    ::BitBlt(target, 0, 0, widthPixels_, heightPixels_, dc_.Get(), 0, 0, SRCCOPY);
+  }
+}
+
+double GdiSurface::UnitsPerPixelX() const {
+  return widthPixels_ > 0 ? (scaleX2_ - scaleX1_) / widthPixels_ : 0.0;
+}
+
+double GdiSurface::UnitsPerPixelY() const {
+  return heightPixels_ > 0 ? (scaleY2_ - scaleY1_) / heightPixels_ : 0.0;
+}
+
+int GdiSurface::PixelX(double x) const {
+  double width = scaleX2_ - scaleX1_;
+  double pixel = width != 0 ? (x - scaleX1_) * widthPixels_ / width : 0.0;
+  return static_cast<int>(
+      std::clamp(std::isfinite(pixel) ? std::lround(pixel) : 0L, -100000L, 100000L));
+}
+
+int GdiSurface::PixelY(double y) const {
+  double height = scaleY2_ - scaleY1_;
+  double pixel = height != 0 ? (y - scaleY1_) * heightPixels_ / height : 0.0;
+  return static_cast<int>(
+      std::clamp(std::isfinite(pixel) ? std::lround(pixel) : 0L, -100000L, 100000L));
+}
+
+void GdiSurface::FillPixels(int left, int top, int right, int bottom, Color color) {
+  RECT rect{left, top, right, bottom};
+  win32::UniqueGdiObject brush(::CreateSolidBrush(color));
+  if (brush) {
+    ::FillRect(dc_.Get(), &rect, static_cast<HBRUSH>(brush.Get()));
+  }
+}
+
+void GdiSurface::Cls() {
+  if (!Empty()) {
+    FillPixels(0, 0, widthPixels_, heightPixels_, background_);
+  }
+  currentX_ = scaleX1_;
+  currentY_ = scaleY1_;
+}
+
+void GdiSurface::Scale(double x1, double y1, double x2, double y2) {
+  scaleX1_ = x1;
+  scaleY1_ = y1;
+  scaleX2_ = x2;
+  scaleY2_ = y2;
+  userScale_ = true;
+}
+
+void GdiSurface::SetDrawMode(int mode) {
+  if (dc_ && mode >= R2_BLACK && mode <= R2_WHITE) {
+    ::SetROP2(dc_.Get(), mode);
+  }
+}
+
+void GdiSurface::Line(double x1, double y1, double x2, double y2, Color color, LineKind kind) {
+  currentX_ = x2;
+  currentY_ = y2;
+  if (Empty()) {
+    return;
+  }
+  // Both corners are inside the box, as a picture box draws it; an edge on the far border is
+  // pulled in by one pixel so that it stays visible.
+  int left = std::min(PixelX(x1), PixelX(x2));
+  int right = std::max(PixelX(x1), PixelX(x2));
+  int top = std::min(PixelY(y1), PixelY(y2));
+  int bottom = std::max(PixelY(y1), PixelY(y2));
+  if (kind == LineKind::kFilledBox) {
+    FillPixels(left, top, right + 1, bottom + 1, color);
+    return;
+  }
+  right = std::min(right, widthPixels_ - 1);
+  bottom = std::min(bottom, heightPixels_ - 1);
+  FillPixels(left, top, right + 1, top + 1, color);
+  FillPixels(left, bottom, right + 1, bottom + 1, color);
+  FillPixels(left, top, left + 1, bottom + 1, color);
+  FillPixels(right, top, right + 1, bottom + 1, color);
+}
+
+void GdiSurface::SetFontBold(bool bold) {
+  bold_ = bold;
+  SelectCurrentFont();
+}
+
+int GdiSurface::LinePixels() const {
+  TEXTMETRICW metrics{};
+  if (!dc_ || !::GetTextMetricsW(dc_.Get(), &metrics)) {
+    return 0;
+  }
+  return metrics.tmHeight;
+}
+
+double GdiSurface::TextWidth(std::string_view text) const {
+  if (!dc_) {
+    return 0;
+  }
+  std::wstring wide = win32::Utf8ToWide(text);
+  SIZE size{};
+  ::GetTextExtentPoint32W(dc_.Get(), wide.c_str(), static_cast<int>(wide.size()), &size);
+  return size.cx * UnitsPerPixelX();
+}
+
+double GdiSurface::TextHeight(std::string_view) const {
+  return LinePixels() * UnitsPerPixelY();
+}
+
+void GdiSurface::Print(std::string_view text) {
+  if (!Empty() && !text.empty()) {
+    std::wstring wide = win32::Utf8ToWide(text);
+    ::SetTextColor(dc_.Get(), foreColor_);
+    ::SetBkMode(dc_.Get(), TRANSPARENT);
+    ::TextOutW(dc_.Get(), PixelX(currentX_), PixelY(currentY_), wide.c_str(),
+               static_cast<int>(wide.size()));
+  }
+  currentX_ = scaleX1_;
+  currentY_ += LinePixels() * UnitsPerPixelY();
+}
+
+}  // namespace mirel

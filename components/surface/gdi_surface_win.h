@@ -1,0 +1,83 @@
+// The picture-box surface on GDI: a memory bitmap the size of the picture box that the drawing
+// goes to, copied to the window in one BitBlt so a redraw never shows half a picture. Text uses
+// the platform's default GUI font at the window's DPI (a Japanese face when that one has no
+// Japanese glyphs), drawn without a background; Print moves the pen to the next line.
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+
+#include "components/surface/surface.h"
+#include "components/win32/unique_handle.h"
+
+namespace mirel {
+
+// The default GUI font's description for `dpi`, with a Japanese-capable face.
+LOGFONTW DefaultGuiFont(UINT dpi);
+
+class GdiSurface : public Surface {
+ public:
+  explicit GdiSurface(Color background = kWhite);
+  ~GdiSurface() override;
+  GdiSurface(const GdiSurface&) = delete;
+  GdiSurface& operator=(const GdiSurface&) = delete;
+
+  // A buffer of widthPixels x heightPixels compatible with `reference`, keeping the user scale.
+  // A zero or negative size leaves an empty surface on which drawing does nothing.
+  void Resize(HDC reference, int widthPixels, int heightPixels);
+  // Fonts for this DPI; made again only when it changes.
+  void SetDpi(UINT dpi);
+  // Copies the buffer to `target` at (0, 0).
+  void CopyTo(HDC target) const;
+  bool Empty() const { return widthPixels_ <= 0 || heightPixels_ <= 0 || !dc_; }
+  int WidthPixels() const { return widthPixels_; }
+  int HeightPixels() const { return heightPixels_; }
+  HDC Dc() const { return dc_.Get(); }
+
+  void Cls() override;
+  void Scale(double x1, double y1, double x2, double y2) override;
+  double ScaleWidth() const override { return scaleX2_ - scaleX1_; }
+  double ScaleHeight() const override { return scaleY2_ - scaleY1_; }
+  void SetDrawMode(int mode) override;
+  void Line(double x1, double y1, double x2, double y2, Color color, LineKind kind) override;
+  double CurrentX() const override { return currentX_; }
+  double CurrentY() const override { return currentY_; }
+  void SetCurrentX(double x) override { currentX_ = x; }
+  void SetCurrentY(double y) override { currentY_ = y; }
+  Color ForeColor() const override { return foreColor_; }
+  void SetForeColor(Color color) override { foreColor_ = color; }
+  bool FontBold() const override { return bold_; }
+  void SetFontBold(bool bold) override;
+  double TextWidth(std::string_view text) const override;
+  double TextHeight(std::string_view text) const override;
+  void Print(std::string_view text) override;
+
+ private:
+  // User units per pixel; 0 on an empty surface, so measurements there are 0, never infinite.
+  double UnitsPerPixelX() const;
+  double UnitsPerPixelY() const;
+  int PixelX(double x) const;
+  int PixelY(double y) const;
+  void SelectCurrentFont();
+  int LinePixels() const;
+  void FillPixels(int left, int top, int right, int bottom, Color color);
+
+  Color background_;
+  win32::UniqueMemoryDc dc_;
+  win32::UniqueGdiObject bitmap_;
+  HGDIOBJ originalBitmap_ = nullptr;
+  HGDIOBJ originalFont_ = nullptr;
+  win32::UniqueGdiObject regularFont_;
+  win32::UniqueGdiObject boldFont_;
+  UINT dpi_ = 0;
+  int widthPixels_ = 0;
+  int heightPixels_ = 0;
+  double scaleX1_ = 0, scaleY1_ = 0, scaleX2_ = 0, scaleY2_ = 0;
+  bool userScale_ = false;  // until Scale is called the scale is in pixels
+  double currentX_ = 0, currentY_ = 0;
+  Color foreColor_ = kBlack;
+  bool bold_ = false;
+};
+
+}  // namespace mirel
