@@ -2,6 +2,10 @@
 function(mirel_target_defaults target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
   target_compile_features(${target} PUBLIC cxx_std_20)
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
+    # GCC 12 reports a false -Wrestrict inside std::string when optimising (GCC bug 105329).
+    target_compile_options(${target} PRIVATE -Wno-restrict)
+  endif()
   if(WIN32)
     # Wide Win32 API by default; the few ANSI calls are spelled with their A suffix.
     target_compile_definitions(${target} PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX

@@ -1,6 +1,5 @@
 #include "components/datetime/date_value.h"
 
-#include <chrono>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -14,7 +13,7 @@ constexpr std::int64_t kSecondsPerDay = 86400;
 // 1 January 100 and 31 December 9999 as day numbers: the calendar range of date values.
 constexpr std::int64_t kFirstDay = -657434;
 constexpr std::int64_t kLastDay = 2958465;
-// 30 December 1899 counted from the Unix epoch, to reach std::chrono::sys_days.
+// 30 December 1899 counted from 1 January 1970, the origin of the civil-day algorithms.
 constexpr std::int64_t kEpochFromUnix = -25569;
 
 std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
@@ -59,11 +58,15 @@ DateTimeParts SplitDateValue(DateValue date) {
       date >= static_cast<double>(kLastDay + 1)) {
     ThrowOutOfRange(date);
   }
-  const double whole = std::trunc(date);
+  // The conversion truncates toward zero like std::trunc, without a library call (the value is
+  // known to fit).
   DateTimeParts parts;
-  parts.dayNumber = static_cast<std::int64_t>(whole);
-  // Before day 0 the fraction still counts forward from midnight of its day.
-  std::int64_t seconds = std::llround(std::fabs(date - whole) * kSecondsPerDay);
+  parts.dayNumber = static_cast<std::int64_t>(date);
+  const auto whole = static_cast<double>(parts.dayNumber);
+  // Before day 0 the fraction still counts forward from midnight of its day. Rounded half up
+  // (the value is not negative): cheaper than llround on the clock's hot path.
+  const double fraction = date < whole ? whole - date : date - whole;
+  auto seconds = static_cast<std::int64_t>(fraction * kSecondsPerDay + 0.5);
   if (seconds >= kSecondsPerDay) {
     seconds -= kSecondsPerDay;
     parts.dayNumber += 1;
@@ -76,13 +79,27 @@ DateTimeParts SplitDateValue(DateValue date) {
   parts.minute = parts.secondOfDay / 60 % 60;
   parts.second = parts.secondOfDay % 60;
 
-  using namespace std::chrono;
-  const year_month_day civil{sys_days{days{parts.dayNumber + kEpochFromUnix}}};
-  parts.year = static_cast<int>(civil.year());
-  parts.month = static_cast<int>(static_cast<unsigned>(civil.month()));
-  parts.day = static_cast<int>(static_cast<unsigned>(civil.day()));
+  // The inverse of DaysFromCivil, in 400-year eras counted from 1 March of year 0. The range
+  // check above makes z positive and below 4 million, so 32-bit unsigned arithmetic is exact
+  // (and cheaper on the clock's hot path).
+  const auto z = static_cast<std::uint32_t>(parts.dayNumber + kEpochFromUnix + 719468);
+  const std::uint32_t era = z / 146097;
+  const std::uint32_t dayOfEra = z - era * 146097;  // 0..146096
+  const std::uint32_t yearOfEra =
+      (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;  // 0..399
+  const std::uint32_t dayFromMarch =
+      dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);  // 0..365
+  const std::uint32_t monthFromMarch = (5 * dayFromMarch + 2) / 153;   // 0..11
+  parts.day = static_cast<int>(dayFromMarch - (153 * monthFromMarch + 2) / 5 + 1);
+  parts.month = static_cast<int>(monthFromMarch < 10 ? monthFromMarch + 3 : monthFromMarch - 9);
+  parts.year = static_cast<int>(yearOfEra + era * 400) + (parts.month <= 2 ? 1 : 0);
+  // Bitwise, not short-circuit: the clock's instants give the branches nothing to learn.
+  const int leap =
+      static_cast<int>((parts.year % 4 == 0) & ((parts.year % 100 != 0) | (parts.year % 400 == 0)));
+  // 1 March is day 60 of a common year; January and February close the March-based year.
+  parts.dayOfYear =
+      static_cast<int>(parts.month <= 2 ? dayFromMarch - 305 : dayFromMarch + 60 + leap);
   parts.weekday = static_cast<int>(FloorMod(parts.dayNumber + 6, 7)) + 1;  // day 1 is Sunday
-  parts.dayOfYear = static_cast<int>(parts.dayNumber - DaysFromCivil(parts.year, 1, 1)) + 1;
   return parts;
 }
 

@@ -4,20 +4,31 @@
 
 namespace mirel::format_detail {
 
-void AppendNumber(std::string& out, int value, int minDigits) {
-  char digits[12];
-  int count = 0;
-  unsigned rest = value < 0 ? 0u : static_cast<unsigned>(value);
-  do {
-    digits[count++] = static_cast<char>('0' + rest % 10);
+TextSink& TextSink::AppendLong(std::string_view text) {
+  Flush();
+  if (text.size() > kCapacity) {
+    out_.append(text);
+    return *this;
+  }
+  return *this += text;
+}
+
+void TextSink::LongNumber(unsigned digits, int minDigits) {
+  unsigned rest = digits;
+  int length = 1;
+  for (unsigned scale = 10; length < 10 && rest >= scale; scale *= 10) {
+    ++length;
+  }
+  if (length < minDigits) {
+    length = minDigits > 10 ? 10 : minDigits;
+  }
+  // Digits are written from the right end; the padding zeros come out of the same loop.
+  char* digit = buffer_ + used_ + length;
+  for (int i = 0; i < length; ++i) {
+    *--digit = static_cast<char>('0' + rest % 10);
     rest /= 10;
-  } while (rest != 0);
-  for (int i = count; i < minDigits; ++i) {
-    out += '0';
   }
-  while (count > 0) {
-    out += digits[--count];
-  }
+  used_ += static_cast<std::size_t>(length);
 }
 
 const EraInfo* EraOf(const DateTimeParts& parts, const LocaleData& locale) {
@@ -69,7 +80,7 @@ std::string_view FirstCharacter(std::string_view text) {
 
 }  // namespace
 
-void AppendLocalePicture(std::string& out, std::string_view picture, const DateTimeParts& parts,
+void AppendLocalePicture(TextSink& out, std::string_view picture, const DateTimeParts& parts,
                          const LocaleData& locale) {
   std::size_t pos = 0;
   while (pos < picture.size()) {
@@ -100,7 +111,7 @@ void AppendLocalePicture(std::string& out, std::string_view picture, const DateT
         } else if (run == 3) {
           out += locale.dayAbbreviations[parts.weekday - 1];
         } else {
-          AppendNumber(out, parts.day, static_cast<int>(run));
+          out.Number(parts.day, static_cast<int>(run));
         }
         break;
       case 'M':
@@ -109,27 +120,27 @@ void AppendLocalePicture(std::string& out, std::string_view picture, const DateT
         } else if (run == 3) {
           out += locale.monthAbbreviations[parts.month - 1];
         } else {
-          AppendNumber(out, parts.month, static_cast<int>(run));
+          out.Number(parts.month, static_cast<int>(run));
         }
         break;
       case 'y':
         if (run >= 3) {
-          AppendNumber(out, parts.year, 4);
+          out.Number(parts.year, 4);
         } else {
-          AppendNumber(out, parts.year % 100, static_cast<int>(run));
+          out.Number(parts.year % 100, static_cast<int>(run));
         }
         break;
       case 'H':
-        AppendNumber(out, parts.hour, run >= 2 ? 2 : 1);
+        out.Number(parts.hour, run >= 2 ? 2 : 1);
         break;
       case 'h':
-        AppendNumber(out, TwelveHour(parts.hour), run >= 2 ? 2 : 1);
+        out.Number(TwelveHour(parts.hour), run >= 2 ? 2 : 1);
         break;
       case 'm':
-        AppendNumber(out, parts.minute, run >= 2 ? 2 : 1);
+        out.Number(parts.minute, run >= 2 ? 2 : 1);
         break;
       case 's':
-        AppendNumber(out, parts.second, run >= 2 ? 2 : 1);
+        out.Number(parts.second, run >= 2 ? 2 : 1);
         break;
       case 't': {
         const std::string& designator = meridiem ? locale.pmDesignator : locale.amDesignator;
@@ -140,14 +151,14 @@ void AppendLocalePicture(std::string& out, std::string_view picture, const DateT
         // The Gregorian calendar's era name ("西暦") is not shown in the pictures we expand.
         break;
       default:
-        out.append(picture.substr(pos, run));
+        out += picture.substr(pos, run);
         break;
     }
     pos += run;
   }
 }
 
-void AppendGeneralForm(std::string& out, const DateTimeParts& parts, const LocaleData& locale) {
+void AppendGeneralForm(TextSink& out, const DateTimeParts& parts, const LocaleData& locale) {
   if (parts.dayNumber == 0) {
     AppendLocalePicture(out, locale.timePicture, parts, locale);
     return;

@@ -2,6 +2,7 @@
 // locale's own date and time forms. Internal to the format library.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -10,8 +11,67 @@
 
 namespace mirel::format_detail {
 
-// value (>= 0) in decimal, padded with zeros to minDigits: AppendNumber(out, 7, 2) adds "07".
-void AppendNumber(std::string& out, int value, int minDigits);
+// Collects a result in a buffer on the stack and hands it to the string in few appends: the
+// caption pattern makes a dozen small pieces twice a second. Call Flush() at the end.
+class TextSink {
+ public:
+  explicit TextSink(std::string& out) : out_(out) {}
+  TextSink(const TextSink&) = delete;
+  TextSink& operator=(const TextSink&) = delete;
+
+  TextSink& operator+=(std::string_view text) {
+    if (text.size() > kCapacity - used_) {
+      return AppendLong(text);
+    }
+    // Most pieces are a few bytes: a plain loop beats a call to memcpy here.
+    char* to = buffer_ + used_;
+    for (char c : text) {
+      *to++ = c;
+    }
+    used_ += text.size();
+    return *this;
+  }
+  TextSink& operator+=(char c) { return *this += std::string_view(&c, 1); }
+
+  // value (>= 0) in decimal, padded with zeros to minDigits (at most 10): Number(7, 2) is "07".
+  void Number(int value, int minDigits) {
+    if (kCapacity - used_ < 12) {
+      Flush();
+    }
+    const auto digits = static_cast<unsigned>(value < 0 ? 0 : value);
+    // Days, months, hours, minutes and seconds: the caption's common case, kept inline.
+    if (digits < 100 && minDigits <= 2) {
+      if (minDigits == 2 || digits >= 10) {  // the pattern decides first, predictably
+        buffer_[used_++] = static_cast<char>('0' + digits / 10);
+      }
+      buffer_[used_++] = static_cast<char>('0' + digits % 10);
+      return;
+    }
+    if (digits < 10000 && minDigits <= 4 && (digits >= 1000 || minDigits == 4)) {
+      // Four-digit years.
+      buffer_[used_++] = static_cast<char>('0' + digits / 1000);
+      buffer_[used_++] = static_cast<char>('0' + digits / 100 % 10);
+      buffer_[used_++] = static_cast<char>('0' + digits / 10 % 10);
+      buffer_[used_++] = static_cast<char>('0' + digits % 10);
+      return;
+    }
+    LongNumber(digits, minDigits);
+  }
+
+  void Flush() {
+    out_.append(buffer_, used_);
+    used_ = 0;
+  }
+
+ private:
+  void LongNumber(unsigned digits, int minDigits);
+  TextSink& AppendLong(std::string_view text);
+
+  static constexpr std::size_t kCapacity = 240;
+  std::string& out_;
+  std::size_t used_ = 0;
+  char buffer_[kCapacity];
+};
 
 // The era holding the date, or nullptr for a date before the first era (before 明治).
 const EraInfo* EraOf(const DateTimeParts& parts, const LocaleData& locale);
@@ -20,11 +80,11 @@ const EraInfo* EraOf(const DateTimeParts& parts, const LocaleData& locale);
 int EraYear(const DateTimeParts& parts, const EraInfo* era);
 
 // A Windows NLS picture (yyyy/MM/dd, H:mm:ss, tt, 'quoted') applied to the parts.
-void AppendLocalePicture(std::string& out, std::string_view picture, const DateTimeParts& parts,
+void AppendLocalePicture(TextSink& out, std::string_view picture, const DateTimeParts& parts,
                          const LocaleData& locale);
 
 // The general form: the short date, then the time when there is one; the time alone on day 0.
-void AppendGeneralForm(std::string& out, const DateTimeParts& parts, const LocaleData& locale);
+void AppendGeneralForm(TextSink& out, const DateTimeParts& parts, const LocaleData& locale);
 
 // The week of the year, weeks starting on Sunday and week 1 holding 1 January: 1..54.
 int WeekOfYear(const DateTimeParts& parts);

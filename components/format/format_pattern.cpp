@@ -11,8 +11,6 @@
 
 namespace mirel {
 
-using format_detail::AppendNumber;
-
 namespace {
 
 enum class Token : std::uint8_t {
@@ -312,6 +310,7 @@ std::string FormatPattern::Apply(DateValue value, const LocaleData& locale) cons
 void FormatPattern::AppendTo(std::string& out, DateValue value, const LocaleData& locale) const {
   const DateTimeParts parts = SplitDateValue(value);
   const Compiled& c = *compiled_;
+  format_detail::TextSink sink(out);
   const int hour = c.twelveHour ? (parts.hour % 12 == 0 ? 12 : parts.hour % 12) : parts.hour;
   const bool afternoon = parts.hour >= 12;
   // Looked up at most once, and only by patterns that print an era.
@@ -327,125 +326,126 @@ void FormatPattern::AppendTo(std::string& out, DateValue value, const LocaleData
   for (const Step& step : c.steps) {
     switch (step.token) {
       case Token::kLiteral:
-        out.append(c.Text(step.textStart, step.textLength));
+        sink += (c.Text(step.textStart, step.textLength));
         break;
       case Token::kDay:
-        AppendNumber(out, parts.day, 1);
+        sink.Number(parts.day, 1);
         break;
       case Token::kDay2:
-        AppendNumber(out, parts.day, 2);
+        sink.Number(parts.day, 2);
         break;
       case Token::kWeekdayAbbrev:
-        out += locale.dayAbbreviations[parts.weekday - 1];
+        sink += locale.dayAbbreviations[parts.weekday - 1];
         break;
       case Token::kWeekdayName:
-        out += locale.dayNames[parts.weekday - 1];
+        sink += locale.dayNames[parts.weekday - 1];
         break;
       case Token::kShortDate:
-        format_detail::AppendLocalePicture(out, locale.shortDatePicture, parts, locale);
+        format_detail::AppendLocalePicture(sink, locale.shortDatePicture, parts, locale);
         break;
       case Token::kLongDate:
-        format_detail::AppendLocalePicture(out, locale.longDatePicture, parts, locale);
+        format_detail::AppendLocalePicture(sink, locale.longDatePicture, parts, locale);
         break;
       case Token::kJaWeekday:
-        out += locale.japaneseDayAbbreviations[parts.weekday - 1];
+        sink += locale.japaneseDayAbbreviations[parts.weekday - 1];
         break;
       case Token::kJaWeekdayName:
-        out += locale.japaneseDayNames[parts.weekday - 1];
+        sink += locale.japaneseDayNames[parts.weekday - 1];
         break;
       case Token::kMonth:
-        AppendNumber(out, parts.month, 1);
+        sink.Number(parts.month, 1);
         break;
       case Token::kMonth2:
-        AppendNumber(out, parts.month, 2);
+        sink.Number(parts.month, 2);
         break;
       case Token::kMonthAbbrev:
-        out += locale.monthAbbreviations[parts.month - 1];
+        sink += locale.monthAbbreviations[parts.month - 1];
         break;
       case Token::kMonthName:
-        out += locale.monthNames[parts.month - 1];
+        sink += locale.monthNames[parts.month - 1];
         break;
       case Token::kNativeMonth:
-        out += locale.nativeMonthNames[parts.month - 1];
+        sink += locale.nativeMonthNames[parts.month - 1];
         break;
       case Token::kMinute:
-        AppendNumber(out, parts.minute, 1);
+        sink.Number(parts.minute, 1);
         break;
       case Token::kMinute2:
-        AppendNumber(out, parts.minute, 2);
+        sink.Number(parts.minute, 2);
         break;
       case Token::kYear2:
-        AppendNumber(out, parts.year % 100, 2);
+        sink.Number(parts.year % 100, 2);
         break;
       case Token::kYear4:
-        AppendNumber(out, parts.year, 4);
+        sink.Number(parts.year, 4);
         break;
       case Token::kDayOfYear:
-        AppendNumber(out, parts.dayOfYear, 1);
+        sink.Number(parts.dayOfYear, 1);
         break;
       case Token::kWeekdayNumber:
-        AppendNumber(out, parts.weekday, 1);
+        sink.Number(parts.weekday, 1);
         break;
       case Token::kWeekOfYear:
-        AppendNumber(out, format_detail::WeekOfYear(parts), 1);
+        sink.Number(format_detail::WeekOfYear(parts), 1);
         break;
       case Token::kQuarter:
-        AppendNumber(out, (parts.month - 1) / 3 + 1, 1);
+        sink.Number((parts.month - 1) / 3 + 1, 1);
         break;
       case Token::kHour:
-        AppendNumber(out, hour, 1);
+        sink.Number(hour, 1);
         break;
       case Token::kHour2:
-        AppendNumber(out, hour, 2);
+        sink.Number(hour, 2);
         break;
       case Token::kSecond:
-        AppendNumber(out, parts.second, 1);
+        sink.Number(parts.second, 1);
         break;
       case Token::kSecond2:
-        AppendNumber(out, parts.second, 2);
+        sink.Number(parts.second, 2);
         break;
       case Token::kMarker:
-        out.append(afternoon ? c.Text(step.altStart, step.altLength)
-                             : c.Text(step.textStart, step.textLength));
+        sink += (afternoon ? c.Text(step.altStart, step.altLength)
+                           : c.Text(step.textStart, step.textLength));
         break;
       case Token::kLocaleMarker:
-        out += afternoon ? locale.pmDesignator : locale.amDesignator;
+        sink += afternoon ? locale.pmDesignator : locale.amDesignator;
         break;
       case Token::kTime:
-        format_detail::AppendLocalePicture(out, locale.timePicture, parts, locale);
+        format_detail::AppendLocalePicture(sink, locale.timePicture, parts, locale);
         break;
       case Token::kGeneral:
-        format_detail::AppendGeneralForm(out, parts, locale);
+        format_detail::AppendGeneralForm(sink, parts, locale);
         break;
       case Token::kEraLetter:
         if (currentEra()) {
-          out += era->letter;
+          sink += era->letter;
         }
         break;
       case Token::kEraAbbrev:
         if (currentEra()) {
-          out += era->abbreviation;
+          sink += era->abbreviation;
         }
         break;
       case Token::kEraName:
         if (currentEra()) {
-          out += era->name;
+          sink += era->name;
         }
         break;
       case Token::kEraYear:
-        AppendNumber(out, format_detail::EraYear(parts, currentEra()), 1);
+        sink.Number(format_detail::EraYear(parts, currentEra()), 1);
         break;
       case Token::kEraYear2:
-        AppendNumber(out, format_detail::EraYear(parts, currentEra()), 2);
+        sink.Number(format_detail::EraYear(parts, currentEra()), 2);
         break;
       case Token::kDateSeparator:
-        out += locale.dateSeparator;
+        sink += locale.dateSeparator;
         break;
       case Token::kTimeSeparator:
-        out += locale.timeSeparator;
+        sink += locale.timeSeparator;
         break;
     }
   }
+  sink.Flush();
 }
 
 }  // namespace mirel

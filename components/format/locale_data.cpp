@@ -6,32 +6,35 @@ namespace mirel {
 namespace {
 
 LocaleData MakeJapaneseLocale() {
-  LocaleData locale;
-  locale.shortDatePicture = "yyyy/MM/dd";
-  locale.longDatePicture = "yyyy'年'M'月'd'日'";
-  locale.timePicture = "H:mm:ss";
-  locale.amDesignator = "午前";
-  locale.pmDesignator = "午後";
-  locale.dateSeparator = "/";
-  locale.timeSeparator = ":";
   // Month and weekday names stay English here: that is what mmm/mmmm/ddd/dddd gave on Japanese
   // systems, while aaa/aaaa and oooo carry the Japanese forms.
-  locale.monthNames = {"January", "February", "March",     "April",   "May",      "June",
-                       "July",    "August",   "September", "October", "November", "December"};
-  locale.monthAbbreviations = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                               "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-  locale.nativeMonthNames = {"1月", "2月", "3月", "4月",  "5月",  "6月",
-                             "7月", "8月", "9月", "10月", "11月", "12月"};
-  locale.dayNames = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
-  locale.dayAbbreviations = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-  locale.japaneseDayNames = {"日曜日", "月曜日", "火曜日", "水曜日", "木曜日", "金曜日", "土曜日"};
-  locale.japaneseDayAbbreviations = {"日", "月", "火", "水", "木", "金", "土"};
-  locale.eras = {
-      {1868, 9, 8, "M", "明", "明治"},   {1912, 7, 30, "T", "大", "大正"},
-      {1926, 12, 25, "S", "昭", "昭和"}, {1989, 1, 8, "H", "平", "平成"},
-      {2019, 5, 1, "R", "令", "令和"},
+  return LocaleData{
+      .shortDatePicture = "yyyy/MM/dd",
+      .longDatePicture = "yyyy'年'M'月'd'日'",
+      .timePicture = "H:mm:ss",
+      .amDesignator = "午前",
+      .pmDesignator = "午後",
+      .dateSeparator = "/",
+      .timeSeparator = ":",
+      .monthNames = {"January", "February", "March", "April", "May", "June", "July", "August",
+                     "September", "October", "November", "December"},
+      .monthAbbreviations = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct",
+                             "Nov", "Dec"},
+      .nativeMonthNames = {"1月", "2月", "3月", "4月", "5月", "6月", "7月", "8月", "9月", "10月",
+                           "11月", "12月"},
+      .dayNames = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"},
+      .dayAbbreviations = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"},
+      .japaneseDayNames = {"日曜日", "月曜日", "火曜日", "水曜日", "木曜日", "金曜日", "土曜日"},
+      .japaneseDayAbbreviations = {"日", "月", "火", "水", "木", "金", "土"},
+      .eras =
+          {
+              {1868, 9, 8, "M", "明", "明治"},
+              {1912, 7, 30, "T", "大", "大正"},
+              {1926, 12, 25, "S", "昭", "昭和"},
+              {1989, 1, 8, "H", "平", "平成"},
+              {2019, 5, 1, "R", "令", "令和"},
+          },
   };
-  return locale;
 }
 
 LocaleData& CurrentLocaleStorage() {
