@@ -107,6 +107,21 @@ TEST(FrmMirelTimer, CaptionIsNowInTheDisplayFormat) {
   EXPECT_EQ(platform.caption, "13:07");
 }
 
+TEST(FrmMirelTimer, ShowsTheSecondThatHasBegunNotTheNearestOne) {
+  FakePlatform platform;
+  frmMirel form = platform.MakeForm("hh:nn:ss");
+  form.Form_Load();
+  const DateValue second = DateSerial(2024, 12, 31) + TimeSerial(23, 59, 59);
+  for (double fraction : {0.0, 0.001, 0.5, 0.6, 0.999}) {
+    ScopedNowOverride now(second + fraction / 86400.0);
+    form.timMirel_Timer();
+    EXPECT_EQ(platform.caption, "23:59:59") << fraction;
+  }
+  ScopedNowOverride now(DateSerial(2025, 1, 1));
+  form.timMirel_Timer();
+  EXPECT_EQ(platform.caption, "00:00:00");
+}
+
 TEST(FrmMirelUnload, TimerStopsBeforeTheOtherWindowsAreUnloaded) {
   FakePlatform platform;
   frmMirel form = platform.MakeForm();
