@@ -168,7 +168,7 @@ TEST(FormatTest, WeekOfYearOnEveryWeekdayOfNewYear) {
 TEST(FormatTest, EraBoundaries) {
   const std::pair<DateValue, const char*> cases[] = {
       // Before the first era the era name is empty and the year is the Gregorian one.
-      {At(1868, 9, 7), "|||1868|1868"},     {At(1868, 9, 8), "M|明|明治|1|01"},
+      {At(1868, 9, 7), "|||1868|1868"},      {At(1868, 9, 8), "M|明|明治|1|01"},
       {At(1912, 7, 29), "M|明|明治|45|45"},  {At(1912, 7, 30), "T|大|大正|1|01"},
       {At(1926, 12, 24), "T|大|大正|15|15"}, {At(1926, 12, 25), "S|昭|昭和|1|01"},
       {At(1989, 1, 7), "S|昭|昭和|64|64"},   {At(1989, 1, 8), "H|平|平成|1|01"},
