@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# Helpers of the calendar's end-to-end tests, on top of lib.sh. The calendar is opened the way
+# the clock's window menu does it: the system command 101 posted to the clock window.
+#
+#   source "$(dirname "$0")/calendar_helpers.sh"
+#   cal_setup [DAYOFF_TEXT]        # e2e_setup + a copy of the program with DayOff.dat beside it
+#   cal_open                       # starts the program, opens the calendar; sets CAL_WID
+#   cal_probe client frmCalender   # window_probe under Wine
+
+source "$(dirname "$0")/lib.sh"
+
+CAL_PROBE=${MIREL_E2E_HELPERS:?set by CTest}/window_probe.exe
+CAL_CAPTION_REGEX='^[0-9]{4}年[0-9]{2}月$'
+CAL_GRID_ID=100
+CAL_PREV_ID=101
+CAL_NEXT_ID=102
+
+cal_today() { TZ="${E2E_TZ:-Asia/Tokyo}" date "$@"; }
+
+# "yyyy年mm月" of the month `offset` months away from the current one.
+cal_month_caption() {
+  python3 - "$1" "$(cal_today +%Y)" "$(cal_today +%m)" <<'PY'
+import sys
+offset, year, month = int(sys.argv[1]), int(sys.argv[2]), int(sys.argv[3])
+index = year * 12 + month - 1 + offset
+print(f"{index // 12:04d}年{index % 12 + 1:02d}月")
+PY
+}
+
+cal_setup() {
+  e2e_setup
+  mkdir -p "$E2E_DIR/app"
+  cp "${MIREL_EXE:?set by CTest}" "$E2E_DIR/app/Mirel.exe"
+  MIREL_EXE=$E2E_DIR/app/Mirel.exe
+  if [ $# -gt 0 ]; then
+    printf '%s' "$1" | iconv -f UTF-8 -t CP932 >"$E2E_DIR/app/DayOff.dat"
+  fi
+}
+
+cal_probe() { e2e_wine_env "$E2E_WINE" "$CAL_PROBE" "$@" 2>/dev/null | tr -d '\r'; }
+
+cal_find_calendar() {
+  xdotool search --all --onlyvisible --pid "$E2E_PID" --name '年[0-9]{2}月$' 2>/dev/null | head -n 1
+}
+
+# Posts the calendar command to the clock until the calendar window shows; sets CAL_WID.
+cal_open() {
+  local deadline=$((SECONDS + E2E_TIMEOUT))
+  CAL_WID=
+  until CAL_WID=$(cal_find_calendar) && [ -n "$CAL_WID" ]; do
+    ((SECONDS < deadline)) || e2e_fail "the calendar did not open"
+    cal_probe syscommand frmMirel 101 >/dev/null || true
+    sleep 0.3
+  done
+  e2e_wait_caption "$CAL_WID" "$CAL_CAPTION_REGEX" >/dev/null
+}
+
+cal_start_and_open() {
+  e2e_start_mirel
+  CLOCK_WID=$(e2e_wait_window "$E2E_PID")
+  cal_open
+}
+
+# Waits for the calendar caption to become `expected`.
+cal_expect_caption() {
+  local caption
+  caption=$(e2e_wait_caption "$CAL_WID" "^$1\$" 10) || e2e_fail "caption is not $1"
+  e2e_log "caption: $caption"
+}
+
+# Clicks the centre of the child control `id` of the calendar.
+cal_click_child() {
+  local x y w h
+  read -r x y w h <<<"$(cal_probe child frmCalender "$1")"
+  [ -n "${h:-}" ] || e2e_fail "no child $1"
+  xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1
+}
+
+# Pixels of `png` in the box w x h at (x, y) that are pure enough red / blue / white.
+cal_count() {  # png kind x y w h
+  local fx
+  case $2 in
+    red) fx='r>0.75&&g<0.25&&b<0.25' ;;
+    blue) fx='b>0.75&&r<0.25&&g<0.25' ;;
+    white) fx='r>0.9&&g>0.9&&b>0.9' ;;
+  esac
+  convert "$1" -crop "$5x$6+$3+$4" +repage -fx "$fx" -format '%[fx:round(mean*w*h)]' info:
+}

@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# What the calendar shows, read from a screenshot: the blue heading band, the white grid, the red
+# frame on today's cell, and a holiday from the DayOff.dat beside the program in red. The
+# picture is kept as $MIREL_E2E_WORK/calendar.png (and copied to docs/ with MIREL_UPDATE_DOCS=1).
+set -euo pipefail
+source "$(dirname "$0")/calendar_helpers.sh"
+
+# A holiday on a weekday of this month that is not today, with the same weekday a week earlier
+# as a plain day to compare with. Prints: holiday plainDay todayCol todayRow holCol holRow plainCol plainRow.
+read -r holiday plain today_col today_row hol_col hol_row plain_col plain_row <<<"$(
+  python3 - "$(cal_today +%Y)" "$(cal_today +%m)" "$(cal_today +%d)" <<'PY'
+import datetime, sys
+year, month, today = int(sys.argv[1]), int(sys.argv[2]), int(sys.argv[3])
+offset = (datetime.date(year, month, 1).weekday() + 1) % 7  # 0 when the month begins on Sunday
+def cell(day):
+    k = offset + day - 1
+    return k % 7 + 1, k // 7 + 2
+for day in range(15, 29):
+    plain = day - 7
+    if 2 <= cell(day)[0] <= 6 and today not in (day, plain) :
+        break
+print(day, plain, *cell(today), *cell(day), *cell(plain))
+PY
+)"
+month=$(cal_today +%m)
+cal_setup "$(printf 'メモ: 試験用\r\n%s/%02d = 試験祝日\r\n' "$month" "$holiday")"
+cal_start_and_open
+cal_expect_caption "$(cal_today +%Y年%m月)"
+sleep 0.5
+
+read -r gx gy gw gh <<<"$(cal_probe child frmCalender "$CAL_GRID_ID")"
+[ -n "${gh:-}" ] || e2e_fail "no grid"
+shot=$E2E_DIR/screen.png
+e2e_screenshot "$shot"
+
+cell_x() { echo $((gx + ($1 - 1) * gw / 7)); }
+cell_y() { echo $((gy + ($1 - 1) * gh / 7)); }
+cw=$((gw / 7))
+ch=$((gh / 7))
+
+# The heading band: blue between the names (the strip under the arrow boxes and above the text).
+band=$(cal_count "$shot" blue "$((gx + 20))" "$((gy + 1))" "$((gw - 40))" 2)
+((band > (gw - 40) * 2 * 9 / 10)) || e2e_fail "heading band not blue ($band)"
+
+# The grid: white in the bottom-right corner, where no text reaches.
+white=$(cal_count "$shot" white "$((gx + gw - 8))" "$((gy + gh - 6))" 6 4)
+((white == 24)) || e2e_fail "grid not white ($white)"
+
+# The red frame on today's cell: its top and left edges.
+tx=$(cell_x "$today_col")
+ty=$(cell_y "$today_row")
+top=$(cal_count "$shot" red "$tx" "$((ty - 1))" "$cw" 3)
+left=$(cal_count "$shot" red "$((tx - 1))" "$ty" 3 "$ch")
+((top >= cw * 8 / 10 && left >= ch * 8 / 10)) || e2e_fail "no red frame on today ($top, $left)"
+
+# The holiday's number is red; the same weekday a week earlier is not.
+number_box() { echo "$(($(cell_x "$1") + 2)) $(($(cell_y "$2") + 2)) $((cw - 4)) $((ch / 2 + 2))"; }
+read -r hx hy hw hh <<<"$(number_box "$hol_col" "$hol_row")"
+read -r px py pw ph <<<"$(number_box "$plain_col" "$plain_row")"
+red_holiday=$(cal_count "$shot" red "$hx" "$hy" "$hw" "$hh")
+red_plain=$(cal_count "$shot" red "$px" "$py" "$pw" "$ph")
+e2e_log "holiday $holiday: $red_holiday red pixels; day $plain: $red_plain"
+((red_holiday >= 5 && red_plain == 0)) || e2e_fail "holiday not drawn in red"
+
+# The picture of the whole window for the README.
+eval "$(xdotool getwindowgeometry --shell "$CAL_WID")"
+convert "$shot" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$E2E_WORK/calendar.png"
+if [ "${MIREL_UPDATE_DOCS:-}" = 1 ]; then
+  mkdir -p "$MIREL_SOURCE_DIR/docs"
+  cp "$E2E_WORK/calendar.png" "$MIREL_SOURCE_DIR/docs/calendar.png"
+fi
+e2e_log "picture ok"
