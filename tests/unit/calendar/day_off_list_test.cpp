@@ -216,6 +216,17 @@ TEST_F(DayOffFiles, UnopenableFileGivesOneEmptyElementAndNoError) {
   EXPECT_EQ(list.Find(Key(1, 1)), "");
 }
 
+TEST(DayOffSample, ShippedFileHoldsTheFixedHolidays) {
+  DayOffList list;
+  const fs::path sourceFolder = fs::path(MIREL_TESTDATA_DIR).parent_path().parent_path();
+  list.Load(sourceFolder / "resources" / "DayOff.dat");
+  ASSERT_EQ(list.Entries().size(), 10u);
+  EXPECT_EQ(list.Find(Key(1, 1)), "元日");
+  EXPECT_EQ(list.Find(Key(5, 3)), "憲法記念日");
+  EXPECT_EQ(list.Find(Key(11, 23)), "勤労感謝の日");
+  EXPECT_EQ(list.Find(Key(1, 12)), "");  // a note, not an entry
+}
+
 TEST(DayOffFileErrors, ReadErrorAtTheStartThrowsNothing) {
   // A plain file that opens but fails on the first read (EIO).
   const fs::path failing = "/proc/self/mem";
