@@ -21,21 +21,21 @@ struct EraInfo {
 // Text is UTF-8. Pictures use the Windows NLS picture syntax (yyyy, M, MM, d, dd, H, HH, h, hh,
 // m, mm, s, ss, tt, 'quoted'), as GetLocaleInfoEx returns them.
 struct LocaleData {
-  std::string shortDatePicture;  // "yyyy/MM/dd"
-  std::string longDatePicture;   // "yyyy'年'M'月'd'日'"
-  std::string timePicture;       // "H:mm:ss"
-  std::string amDesignator;      // "午前"
-  std::string pmDesignator;      // "午後"
-  std::string dateSeparator;     // "/"
-  std::string timeSeparator;     // ":"
-  std::array<std::string, 12> monthNames;            // January..December   (mmmm)
-  std::array<std::string, 12> monthAbbreviations;    // Jan..Dec            (mmm)
-  std::array<std::string, 12> nativeMonthNames;      // 1月..12月           (oooo)
-  std::array<std::string, 7> dayNames;               // Sunday..Saturday    (dddd)
-  std::array<std::string, 7> dayAbbreviations;       // Sun..Sat            (ddd)
-  std::array<std::string, 7> japaneseDayNames;       // 日曜日..土曜日      (aaaa)
+  std::string shortDatePicture;                         // "yyyy/MM/dd"
+  std::string longDatePicture;                          // "yyyy'年'M'月'd'日'"
+  std::string timePicture;                              // "H:mm:ss"
+  std::string amDesignator;                             // "午前"
+  std::string pmDesignator;                             // "午後"
+  std::string dateSeparator;                            // "/"
+  std::string timeSeparator;                            // ":"
+  std::array<std::string, 12> monthNames;               // January..December   (mmmm)
+  std::array<std::string, 12> monthAbbreviations;       // Jan..Dec            (mmm)
+  std::array<std::string, 12> nativeMonthNames;         // 1月..12月           (oooo)
+  std::array<std::string, 7> dayNames;                  // Sunday..Saturday    (dddd)
+  std::array<std::string, 7> dayAbbreviations;          // Sun..Sat            (ddd)
+  std::array<std::string, 7> japaneseDayNames;          // 日曜日..土曜日      (aaaa)
   std::array<std::string, 7> japaneseDayAbbreviations;  // 日..土           (aaa)
-  std::vector<EraInfo> eras;                         // in ascending order of start
+  std::vector<EraInfo> eras;                            // in ascending order of start
 };
 
 const LocaleData& BuiltInJapaneseLocale();
