@@ -1,0 +1,101 @@
+// One DrawCalender of a month on the recording surface, with a holiday list of 100,000 entries
+// beside the same with no list at all, in one run; prints the ratio of the two. A redraw should
+// not grow noticeably slower with a large DayOff.dat (target: within 20%).
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <iostream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "calendar/day_off_list.h"
+#include "calendar/draw_calender.h"
+#include "components/datetime/date_value.h"
+#include "components/datetime/now.h"
+#include "components/surface/recording_surface.h"
+
+namespace {
+
+constexpr int kEntries = 100000;
+constexpr mirel::CalenderMonth kMonth{2024, 3, 5};
+
+// Dates all over the year in the file's usual forms, with or without year and leading zeros.
+const mirel::DayOffList& LargeList() {
+  static const mirel::DayOffList list = [] {
+    std::string text;
+    text.reserve(kEntries * 24);
+    char line[64];
+    for (int i = 0; i < kEntries; ++i) {
+      const int month = 1 + i % 12;
+      const int day = 1 + (i / 12) % 28;
+      if (i % 3 == 0) {
+        std::snprintf(line, sizeof line, "%d/%d=holiday %d\r\n", month, day, i);
+      } else if (i % 3 == 1) {
+        std::snprintf(line, sizeof line, "%02d/%02d = holiday %d\r\n", month, day, i);
+      } else {
+        std::snprintf(line, sizeof line, "%d/%d/%d=holiday %d\r\n", 2000 + i % 30, month, day, i);
+      }
+      text += line;
+    }
+    mirel::DayOffList loaded;
+    loaded.LoadBytes(text);
+    return loaded;
+  }();
+  return list;
+}
+
+void Draw(benchmark::State& state, const mirel::DayOffList* list) {
+  mirel::ScopedNowOverride now(mirel::DateSerial(2024, 3, 5));
+  mirel::RecordingSurface surface;
+  std::string caption;
+  const mirel::DayOffLookup lookup = [list](std::string_view key) {
+    return list != nullptr ? list->Find(key) : std::string();
+  };
+  for (auto _ : state) {
+    surface.ClearOps();
+    mirel::DrawCalender(surface, kMonth, lookup, [&](std::string_view text) { caption = text; });
+    benchmark::DoNotOptimize(surface.Ops().data());
+  }
+}
+
+void BM_DrawCalenderEmptyList(benchmark::State& state) {
+  Draw(state, nullptr);
+}
+void BM_DrawCalender100000Entries(benchmark::State& state) {
+  const mirel::DayOffList& list = LargeList();
+  Draw(state, &list);
+}
+BENCHMARK(BM_DrawCalenderEmptyList);
+BENCHMARK(BM_DrawCalender100000Entries);
+
+// Keeps the time per iteration of each benchmark for the ratio.
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs) {
+      if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
+        nanoseconds[run.benchmark_name()] = run.GetAdjustedRealTime();
+      }
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+  std::map<std::string, double> nanoseconds;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  LargeList();  // loaded before the clock runs: the load is not what is measured here
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  const double empty = reporter.nanoseconds["BM_DrawCalenderEmptyList"];
+  const double large = reporter.nanoseconds["BM_DrawCalender100000Entries"];
+  if (empty > 0 && large > 0) {
+    std::cout << "DrawCalender with 100,000 holidays / with none: " << large / empty
+              << (large / empty <= 1.2 ? " (within 20%)" : " (MORE than 20% slower)") << "\n";
+  }
+  benchmark::Shutdown();
+  return 0;
+}
