@@ -5,6 +5,7 @@
 #include "components/win32/app_info.h"
 #include "components/win32/dialog_template.h"
 #include "components/win32/text_conversion.h"
+#include "components/win32/unique_handle.h"
 #include "components/win32/win_error.h"
 #include "resources/resource_ids.h"
 
@@ -48,19 +49,45 @@ std::vector<std::wstring> Languages(const std::vector<BYTE>& block) {
 
 struct DialogContext {
   HICON icon = nullptr;
+  win32::UniqueHicon scaled;  // the icon redrawn for the dialog's DPI, owned by the dialog
 };
+
+// The DPI the dialog is shown at: its monitor's on Windows 10 and later, the system's before.
+UINT DialogDpi(HWND dialog) {
+  using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+  static const auto getDpiForWindow =
+      reinterpret_cast<GetDpiForWindowFunction>(reinterpret_cast<void*>(
+          ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+  if (getDpiForWindow != nullptr) {
+    if (const UINT dpi = getDpiForWindow(dialog); dpi != 0) {
+      return dpi;
+    }
+  }
+  win32::WindowDcGuard dc(dialog);
+  const int dpi = dc.Dc() != nullptr ? ::GetDeviceCaps(dc.Dc(), LOGPIXELSY) : 0;
+  return dpi > 0 ? static_cast<UINT>(dpi) : 96;
+}
 
 INT_PTR CALLBACK VersionDialogProc(HWND dialog, UINT message, WPARAM wParam,
                                    LPARAM lParam) noexcept {
   switch (message) {
     case WM_INITDIALOG: {
-      const auto* context = reinterpret_cast<const DialogContext*>(lParam);
+      auto* context = reinterpret_cast<DialogContext*>(lParam);
       HICON icon = context->icon;
       if (icon == nullptr) {
         icon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MIREL));
       }
       if (icon == nullptr) {
         icon = ::LoadIconW(nullptr, IDI_APPLICATION);
+      }
+      // A large icon at the dialog's DPI, taken afresh from the icon's resource, so that the
+      // picture matches the text's size instead of staying 32 pixels on a high-DPI monitor.
+      // An icon that was not loaded from a resource cannot be copied and is shown as it is.
+      const int side = ::MulDiv(32, static_cast<int>(DialogDpi(dialog)), 96);
+      context->scaled.Reset(
+          static_cast<HICON>(::CopyImage(icon, IMAGE_ICON, side, side, LR_COPYFROMRESOURCE)));
+      if (context->scaled) {
+        icon = context->scaled.Get();
       }
       ::SendDlgItemMessageW(dialog, kVersionIconId, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
       return TRUE;  // the focus goes to the OK button, the first tab stop
@@ -104,7 +131,8 @@ class VersionDialog final : public VersionInfo {
     dialog.AddControl(DialogTemplate::kButton, BS_DEFPUSHBUTTON | WS_TABSTOP, {182, 70, 50, 14},
                       IDOK, L"OK");
 
-    DialogContext context{static_cast<HICON>(icon)};
+    DialogContext context;
+    context.icon = static_cast<HICON>(icon);
     const INT_PTR result = ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), dialog.Get(),
                                                      static_cast<HWND>(owner), VersionDialogProc,
                                                      reinterpret_cast<LPARAM>(&context));

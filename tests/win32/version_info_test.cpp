@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "components/win32/app_info.h"
+#include "components/win32/unique_handle.h"
 #include "tests/win32/input_box_modal_driver.h"
 
 // The test program carries the program's own resource script, so these tests read the same
@@ -71,9 +72,15 @@ TEST(VersionInfoTest, DialogShowsIconVersionPathAndClosesByOkOrEscape) {
           EXPECT_EQ(ModalDialogDriver::Text(::GetDlgItem(dialog, kVersionDescriptionId)),
                     kDescription);
           EXPECT_EQ(ModalDialogDriver::Text(::GetDlgItem(dialog, kVersionPathId)), path);
-          EXPECT_EQ(reinterpret_cast<HICON>(
-                        ::SendDlgItemMessageW(dialog, kVersionIconId, STM_GETICON, 0, 0)),
-                    icon);
+          // The icon, at 32 pixels for the 96 DPI of the test display.
+          HICON shown = reinterpret_cast<HICON>(
+              ::SendDlgItemMessageW(dialog, kVersionIconId, STM_GETICON, 0, 0));
+          ICONINFO info{};
+          ASSERT_TRUE(::GetIconInfo(shown, &info));
+          win32::UniqueGdiObject colour(info.hbmColor), mask(info.hbmMask);
+          BITMAP bitmap{};
+          ::GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
+          EXPECT_EQ(bitmap.bmWidth, 32);
           ModalDialogDriver::PressKey(::GetFocus(), key);
         },
         [&] {
