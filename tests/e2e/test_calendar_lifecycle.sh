@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Closing the calendar only unloads it: the clock runs on, the calendar's place is stored, and the
+# Closing the calendar only unloads it (minimising it first does no harm): the clock runs on, the calendar's place is stored, and the
 # calendar command loads it again (one window, never two). Closing the clock closes the calendar
 # and ends the program.
 set -euo pipefail
@@ -13,6 +13,17 @@ cal_probe syscommand frmMirel 101 >/dev/null
 sleep 0.5
 count=$(xdotool search --all --onlyvisible --pid "$E2E_PID" --name '年[0-9]{2}月$' | wc -l)
 ((count == 1)) || e2e_fail "$count calendar windows"
+
+# Minimised, the calendar draws nothing and reports nothing (no message box appears); restored,
+# it shows its month again.
+windows=$(xdotool search --onlyvisible --pid "$E2E_PID" | wc -l)
+cal_probe syscommand frmCalender 61472 >/dev/null # SC_MINIMIZE
+sleep 1
+cal_probe syscommand frmCalender 61728 >/dev/null # SC_RESTORE
+sleep 1
+now=$(xdotool search --onlyvisible --pid "$E2E_PID" | wc -l)
+((now == windows)) || e2e_fail "$now windows after minimise and restore, $windows before"
+cal_expect_caption "$(cal_today +%Y年%m月)"
 
 cal_probe close frmCalender >/dev/null
 e2e_wait_until 10 eval '[ -z "$(cal_find_calendar)" ]' || e2e_fail "the calendar did not close"
