@@ -198,8 +198,8 @@ std::optional<DatePart> TakeKanjiDate(Cursor& cursor, const Number& first, bool 
     date.year = withEra ? first.value : ExpandYear(first);
     cursor.SkipSpaces();
     month = cursor.TakeNumber(2);
-  } else if (withEra) {
-    return std::nullopt;  // an era needs its year
+  } else if (withEra || first.digits > 2) {
+    return std::nullopt;  // an era needs its year; four digits are no month
   }
   if (!month || !cursor.Take("月")) {
     return std::nullopt;
