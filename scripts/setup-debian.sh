@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev clang-format
   googletest libbenchmark-dev
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
-  wine wine64 xvfb xdotool x11-utils imagemagick fonts-noto-cjk locales faketime
+  wine wine64 fonts-wine xvfb xdotool x11-utils imagemagick fonts-noto-cjk locales faketime
   python3
 )
 
