@@ -2,7 +2,8 @@
 // run-time error, never a crash, a leak or undefined behaviour.
 //
 // Input layout: 8 bytes of a double (the date value), then "text\tpattern"; without a TAB the
-// whole rest is the pattern and no text is formatted.
+// whole rest is the pattern and no text is formatted. The pattern also serves as the locale's
+// date and time pictures.
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -40,6 +41,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string viaCache = mirel::Format(value, pattern);
     // The compiled pattern and the cached one must agree.
     Check(mirel::FormatPattern(pattern).Apply(value) == viaCache);
+    // The same bytes as the locale's own pictures, which ddddd, dddddd, ttttt and c expand.
+    mirel::LocaleData locale = mirel::BuiltInJapaneseLocale();
+    locale.shortDatePicture = locale.longDatePicture = locale.timePicture = std::string(pattern);
+    static const mirel::FormatPattern localeForms("ddddd|dddddd|ttttt|c");
+    localeForms.Apply(value, locale);
   } catch (const mirel::RunTimeError&) {
     // Values outside the date range are refused with a run-time error: fine.
   }
