@@ -152,7 +152,7 @@ LRESULT ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   HWND window = window_;
   switch (message) {
     case WM_CREATE:
-      win32::LoadedWindows::Add(window);
+      win32::RunHandler(window, [window] { win32::LoadedWindows::Add(window); });
       return 0;
     case WM_TIMER:
       if (wParam == kTimerId) {

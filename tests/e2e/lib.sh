@@ -15,7 +15,7 @@ E2E_WINESERVER=${E2E_WINESERVER:-/usr/lib/wine/wineserver}
 E2E_WORK=${MIREL_E2E_WORK:-${TMPDIR:-/tmp}/mirel-e2e}
 E2E_LOCPATH=$E2E_WORK/locale
 E2E_TEMPLATE=$E2E_WORK/prefix-template
-E2E_TIMEOUT=${E2E_TIMEOUT:-30}  # seconds for anything to appear or end
+E2E_TIMEOUT=${E2E_TIMEOUT:-90}  # seconds for anything to appear or end, even on a busy machine
 
 # The locale is set on Wine commands only: exported, it would turn bash's own messages Japanese.
 E2E_ENV=(env "LOCPATH=$E2E_LOCPATH" LC_ALL=ja_JP.UTF-8 TZ="${E2E_TZ:-Asia/Tokyo}" WINEDEBUG=-all
@@ -80,6 +80,7 @@ e2e_wait_window() {
   local deadline=$((SECONDS + seconds))
   until wid=$(e2e_find_window "$pid") && [ -n "$wid" ]; do
     ((SECONDS < deadline)) || e2e_fail "no window of process $pid after ${seconds}s"
+    e2e_running "$pid" || e2e_fail "process $pid ended without showing a window"
     sleep 0.1
   done
   echo "$wid"

@@ -13,14 +13,14 @@ e2e_wait_caption "$wid" '^一号_' >/dev/null
 started=$SECONDS
 e2e_start_mirel 二号_hh:nn:ss
 second=$E2E_PID
-e2e_wait_exit "$second" 10 || e2e_fail "the second copy still runs"
+e2e_wait_exit "$second" 30 || e2e_fail "the second copy still runs"
 e2e_log "second copy ended after $((SECONDS - started)) s, status $(e2e_exit_status "$second")"
 e2e_running "$first" || e2e_fail "the first copy ended"
 [ "$(e2e_find_window "$first")" = "$wid" ] || e2e_fail "the first copy's window changed"
 # Its caption still runs on its own pattern.
 e2e_wait_caption "$wid" '^一号_[0-9]{2}:' >/dev/null
 before=$(e2e_caption "$wid")
-e2e_wait_until 5 eval '[ "$(e2e_caption "$wid")" != "$before" ]' || e2e_fail "the first copy stopped"
+e2e_wait_until 15 eval '[ "$(e2e_caption "$wid")" != "$before" ]' || e2e_fail "the first copy stopped"
 xdotool key --clearmodifiers alt+F4
 e2e_wait_exit "$first" || e2e_fail "the first copy did not close"
 
