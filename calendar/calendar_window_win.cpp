@@ -184,6 +184,9 @@ void CalenderWindow::Show() {
 
 void CalenderWindow::Load() {
   RegisterClasses();
+  // A reloaded picture box starts from its design state, not from what the last drawing left.
+  surface_.SetFontBold(false);
+  surface_.SetForeColor(kBlack);
   const UINT dpi = SystemDpi();
   RECT outer{TwipsToPixels(kDesignBounds.left, dpi), TwipsToPixels(kDesignBounds.top, dpi),
              TwipsToPixels(kDesignBounds.left + kDesignBounds.width, dpi),
