@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace mirel {
 namespace {
@@ -117,29 +118,18 @@ INSTANTIATE_TEST_SUITE_P(Forms, TimeParts,
 TEST(DateTextOrder, FollowsTheLocaleShortDate) {
   LocaleData american = JapaneseLocale();
   american.shortDatePicture = "M/d/yyyy";
-  LocaleData british = JapaneseLocale();
-  british.shortDatePicture = "dd.MM.yyyy";
-  british.dateSeparator = ".";
-
-  auto us = ParseDateText("1/2/2000", american);
-  ASSERT_TRUE(us);
-  EXPECT_EQ(us->year, 2000);
-  EXPECT_EQ(us->month, 1);
-  EXPECT_EQ(us->day, 2);
-  // Four digits in front are a year in any locale.
-  us = ParseDateText("2000/1/2", american);
-  ASSERT_TRUE(us);
-  EXPECT_EQ(us->month, 1);
-
-  auto uk = ParseDateText("2.1.2000", british);
-  ASSERT_TRUE(uk);
-  EXPECT_EQ(uk->month, 1);
-  EXPECT_EQ(uk->day, 2);
-  uk = ParseDateText("31.12", british);
-  ASSERT_TRUE(uk);
-  EXPECT_EQ(uk->month, 12);
-  EXPECT_EQ(uk->day, 31);
-  EXPECT_FALSE(ParseDateText("2.1.2000", JapaneseLocale()));
+  LocaleData german = JapaneseLocale();
+  german.shortDatePicture = "dd.MM.yyyy";
+  german.dateSeparator = ".";
+  auto monthDay = [](const char* text, const LocaleData& locale) {
+    const auto parts = ParseDateText(text, locale);
+    return parts ? std::pair{parts->month, parts->day} : std::pair{0, 0};
+  };
+  EXPECT_EQ(monthDay("1/2/2000", american), std::pair(1, 2));
+  EXPECT_EQ(monthDay("2000/1/2", american), std::pair(1, 2));  // four digits in front: a year
+  EXPECT_EQ(monthDay("2.1.2000", german), std::pair(1, 2));
+  EXPECT_EQ(monthDay("31.12", german), std::pair(12, 31));
+  EXPECT_EQ(monthDay("2.1.2000", JapaneseLocale()), std::pair(0, 0));
 }
 
 TEST(ReadDateText, PlacesAMonthAndDayInTheCurrentYear) {
