@@ -16,8 +16,8 @@ class SettingsStore {
   virtual std::string GetSetting(std::string_view appName, std::string_view section,
                                  std::string_view key, std::string_view defaultValue = {}) = 0;
   // Stores the value; throws RunTimeError when it cannot.
-  virtual void SaveSetting(std::string_view appName, std::string_view section,
-                           std::string_view key, std::string_view value) = 0;
+  virtual void SaveSetting(std::string_view appName, std::string_view section, std::string_view key,
+                           std::string_view value) = 0;
 };
 
 // A store in memory, for tests and the native tools.
