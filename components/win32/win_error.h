@@ -32,6 +32,11 @@ std::string ErrorBoxText(const std::exception& error);
 void ReportHandlerFailure(HWND owner, const std::exception& error) noexcept;
 void ReportHandlerFailure(HWND owner) noexcept;  // an exception of unknown type
 
+// Replaces the message box by `reporter` (tests); returns the one it replaced. Null restores the
+// message box.
+using FailureReporter = void (*)(HWND owner, const std::string& text);
+FailureReporter SetFailureReporter(FailureReporter reporter) noexcept;
+
 // Runs one event handler; any exception it throws is reported and swallowed.
 // Returns false when the handler failed.
 template <typename Handler>

@@ -1,6 +1,7 @@
 #include "components/win32/win_error.h"
 
 #include <new>
+#include <utility>
 
 #include "components/win32/app_info.h"
 #include "components/win32/text_conversion.h"
@@ -9,6 +10,7 @@ namespace mirel::win32 {
 namespace {
 
 bool reportOpen = false;  // the user-interface thread is the only caller
+FailureReporter customReporter = nullptr;
 
 void ShowBox(HWND owner, const std::string& text) noexcept {
   if (reportOpen) {
@@ -16,8 +18,12 @@ void ShowBox(HWND owner, const std::string& text) noexcept {
   }
   reportOpen = true;
   try {
-    const std::wstring title = Utf8ToWide(ExecutableBaseName());
-    ::MessageBoxW(owner, Utf8ToWide(text).c_str(), title.c_str(), MB_OK | MB_ICONERROR);
+    if (customReporter != nullptr) {
+      customReporter(owner, text);
+    } else {
+      const std::wstring title = Utf8ToWide(ExecutableBaseName());
+      ::MessageBoxW(owner, Utf8ToWide(text).c_str(), title.c_str(), MB_OK | MB_ICONERROR);
+    }
   } catch (...) {
     // Out of memory while reporting: a box without our text is still better than none.
     ::MessageBoxW(owner, L"エラーが発生しました。", nullptr, MB_OK | MB_ICONERROR);
@@ -26,6 +32,10 @@ void ShowBox(HWND owner, const std::string& text) noexcept {
 }
 
 }  // namespace
+
+FailureReporter SetFailureReporter(FailureReporter reporter) noexcept {
+  return std::exchange(customReporter, reporter);
+}
 
 std::string SystemErrorText(DWORD code) {
   wchar_t* buffer = nullptr;

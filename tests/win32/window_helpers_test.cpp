@@ -123,5 +123,27 @@ TEST(ErrorBoxText, NamesTheRunTimeErrorNumber) {
   EXPECT_EQ(win32::ErrorBoxText(std::runtime_error("x")), "エラーが発生しました。\n\nx");
 }
 
+std::vector<std::string> reports;
+
+TEST(RunHandler, ReportsAFailureAndLetsTheCallerGoOn) {
+  reports.clear();
+  const auto previous =
+      win32::SetFailureReporter([](HWND, const std::string& text) { reports.push_back(text); });
+  EXPECT_TRUE(win32::RunHandler(nullptr, [] {}));
+  EXPECT_FALSE(win32::RunHandler(nullptr, [] { throw OverflowError("overflow"); }));
+  EXPECT_FALSE(win32::RunHandler(nullptr, [] { throw 42; }));
+  EXPECT_EQ(reports,
+            (std::vector<std::string>{"実行時エラー '6':\n\noverflow", "エラーが発生しました。"}));
+  // A failure while a report is open (a timer tick under the box) adds no second box.
+  reports.clear();
+  win32::SetFailureReporter([](HWND, const std::string& text) {
+    reports.push_back(text);
+    win32::RunHandler(nullptr, [] { throw OverflowError("again"); });
+  });
+  win32::RunHandler(nullptr, [] { throw OverflowError("first"); });
+  EXPECT_EQ(reports.size(), 1u);
+  win32::SetFailureReporter(previous);
+}
+
 }  // namespace
 }  // namespace mirel
