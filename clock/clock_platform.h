@@ -2,7 +2,9 @@
 // them with the real window (clock_window_win.cpp), the unit tests with fakes.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace mirel {
 
@@ -36,11 +38,29 @@ class LoadedWindowList {
   virtual void UnloadAll() = 0;
 };
 
-// The commands of the clock's window menu.
+// Sizes in twips, 1/1440 inch (15 per pixel at 96 dpi).
+struct TwipsSize {
+  double width = 0;
+  double height = 0;
+};
+
+// What the commands of the clock's window menu need of the platform (clock/sys_menu.h).
 class ClockCommands {
  public:
   virtual ~ClockCommands() = default;
+  // Adds the program's commands to the window menu and takes Move out of it.
+  virtual void InstallSysMenu() = 0;
+  // The platform's modal input box: the typed text on OK, empty text on Cancel.
+  virtual std::string InputBox(std::string_view prompt, std::string_view title) = 0;
   virtual void ShowCalender() = 0;
+  // The screen and the clock window's outer frame.
+  virtual TwipsSize ScreenSize() const = 0;
+  virtual TwipsSize WindowSize() const = 0;
+  virtual void MoveWindow(std::int32_t leftTwips, std::int32_t topTwips) = 0;
+  // The application's version information, shown modally over the clock window with its icon.
+  virtual void ShowVersion() = 0;
+  // Tells the user about a failure that does not stop the program (UTF-8).
+  virtual void ShowWarning(const std::string& message) = 0;
 };
 
 // The running program as it describes itself.

@@ -1,6 +1,5 @@
 #include "clock/clock_window_win.h"
 
-#include "calendar/calender_window.h"
 #include "clock/tick_schedule.h"
 #include "components/format/user_locale.h"
 #include "components/win32/loaded_windows.h"
@@ -88,7 +87,7 @@ ATOM RegisterClockClass(HINSTANCE instance, WNDPROC procedure) {
 }  // namespace
 
 ClockWindow::ClockWindow(HINSTANCE instance, SettingsStore& settings, Application app)
-    : instance_(instance), form_({*this, *this, settings, *this, *this, std::move(app)}) {}
+    : instance_(instance), form_({*this, *this, settings, *this, sysMenu_, std::move(app)}) {}
 
 ClockWindow::~ClockWindow() {
   if (window_ != nullptr && ::IsWindow(window_)) {
@@ -270,10 +269,6 @@ void ClockWindow::Unload() {
 
 void ClockWindow::UnloadAll() {
   win32::LoadedWindows::UnloadAllExcept(window_);
-}
-
-void ClockWindow::ShowCalender() {
-  ShowCalenderWindow();
 }
 
 }  // namespace mirel

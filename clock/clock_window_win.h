@@ -8,6 +8,7 @@
 #include <string>
 
 #include "clock/frm_mirel.h"
+#include "clock/sys_menu_win.h"
 #include "components/accessory/msg_hook.h"
 #include "components/accessory/trans_form.h"
 
@@ -15,7 +16,7 @@ namespace mirel {
 
 inline constexpr wchar_t kClockWindowClass[] = L"frmMirel";
 
-class ClockWindow final : WindowHost, Timer, LoadedWindowList, ClockCommands {
+class ClockWindow final : WindowHost, Timer, LoadedWindowList {
  public:
   ClockWindow(HINSTANCE instance, SettingsStore& settings, Application app);
   ~ClockWindow() override;
@@ -40,8 +41,6 @@ class ClockWindow final : WindowHost, Timer, LoadedWindowList, ClockCommands {
   void SetEnabled(bool enabled) override;
   // LoadedWindowList
   void UnloadAll() override;
-  // ClockCommands
-  void ShowCalender() override;
 
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -52,6 +51,7 @@ class ClockWindow final : WindowHost, Timer, LoadedWindowList, ClockCommands {
   HINSTANCE instance_;
   HWND window_ = nullptr;
   bool timerEnabled_ = false;
+  SysMenuWindow sysMenu_{window_};
   frmMirel form_;
   MsgHook msgMirel_;
   TransForm trfMirel_{/*inborder=*/true};

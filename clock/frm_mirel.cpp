@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "clock/sys_menu.h"
 #include "components/datetime/now.h"
 #include "components/format/format.h"
 
@@ -49,16 +50,14 @@ void frmMirel::timMirel_Timer() {
 
 void frmMirel::msgMirel_Message(std::uint32_t message, std::uintptr_t wParam,
                                 std::intptr_t /*lParam*/, std::intptr_t /*window*/) {
-  if (message != kSystemCommandMessage) {
-    return;
-  }
-  if (wParam == kCalenderCommand) {
-    platform_.commands.ShowCalender();
+  if (const auto command = SysMenuCommandOf(message, wParam)) {
+    RunSysMenuCommand(*command, {platform_.commands, platform_.window, platform_.settings,
+                                 platform_.app.exeName, DisplayFormat});
   }
 }
 
 void frmMirel::InstallSysMenu() {
-  // The window-menu commands are not installed yet; the system menu stays as the system made it.
+  platform_.commands.InstallSysMenu();
 }
 
 }  // namespace mirel

@@ -16,7 +16,6 @@ inline constexpr char kDesignCaption[] = "カレンダー";  // shown until the 
 
 // Window messages the clock acts on.
 inline constexpr std::uint32_t kSystemCommandMessage = 274;  // WM_SYSCOMMAND
-inline constexpr std::uintptr_t kCalenderCommand = 101;
 
 class frmMirel {
  public:

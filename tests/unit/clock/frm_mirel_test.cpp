@@ -35,7 +35,14 @@ struct FakePlatform : WindowHost, Timer, LoadedWindowList, ClockCommands {
     timerEnabled = enabled;
   }
   void UnloadAll() override { calls.push_back("unload all"); }
+  void InstallSysMenu() override { calls.push_back("menu"); }
+  std::string InputBox(std::string_view, std::string_view) override { return {}; }
   void ShowCalender() override { calls.push_back("calender"); }
+  TwipsSize ScreenSize() const override { return {}; }
+  TwipsSize WindowSize() const override { return {}; }
+  void MoveWindow(std::int32_t, std::int32_t) override {}
+  void ShowVersion() override {}
+  void ShowWarning(const std::string&) override {}
 
   frmMirel MakeForm(std::string command = {}, bool prevInstance = false) {
     return frmMirel({*this, *this, settings, *this, *this,
@@ -78,7 +85,7 @@ TEST(FrmMirelLoad, PatternComesFromStoreOrCommandLine) {
     frmMirel form = platform.MakeForm(c.command);
     form.Form_Load();
     EXPECT_EQ(form.DisplayFormat, c.expected) << "command [" << c.command << "]";
-    EXPECT_THAT(platform.calls, ElementsAre("timer on"));
+    EXPECT_THAT(platform.calls, ElementsAre("menu", "timer on"));
     // The command line rules this run only: the store keeps what it had.
     EXPECT_EQ(platform.settings.GetSetting("Mirel", "frmMirel", "Format", "<none>"),
               c.stored != nullptr ? c.stored : "<none>");
@@ -132,17 +139,17 @@ TEST(FrmMirelUnload, TimerStopsBeforeTheOtherWindowsAreUnloaded) {
   EXPECT_FALSE(platform.timerEnabled);
 }
 
-TEST(FrmMirelMessage, OnlyTheCalenderSystemCommandActs) {
+TEST(FrmMirelMessage, OnlyTheCalenderSystemCommandOpensTheCalender) {
   struct Case {
     std::uint32_t message;
     std::uintptr_t wParam;
     bool opensCalender;
   };
   const Case cases[] = {
-      {274, 101, true},     {274, 100, false},  // not built yet: ignored
-      {274, 0xF060, false},                     // SC_CLOSE goes on to default processing
-      {273, 101, false},                        // WM_COMMAND with the same number
-      {0x0113, 101, false},                     // WM_TIMER
+      {274, 101, true},
+      {274, 0xF060, false},  // SC_CLOSE goes on to default processing
+      {273, 101, false},     // WM_COMMAND with the same number
+      {0x0113, 101, false},  // WM_TIMER
   };
   for (const Case& c : cases) {
     FakePlatform platform;

@@ -1,0 +1,104 @@
+#include "clock/sys_menu_win.h"
+
+#include <memory>
+
+#include "calendar/calender_window.h"
+#include "clock/input_box_win.h"
+#include "components/accessory/version_info.h"
+#include "components/win32/app_info.h"
+#include "components/win32/text_conversion.h"
+#include "components/win32/unique_handle.h"
+
+namespace mirel {
+namespace {
+
+// The menu texts are handed over in the Japanese ANSI code page, whatever the text is here.
+constexpr UINT kMenuCodePage = 932;
+constexpr double kTwipsPerInch = 1440.0;
+
+// Dots per inch of the window's monitor; the system's on systems before Windows 10 1607.
+UINT WindowDpi(HWND window) {
+  using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+  static const auto getDpiForWindow =
+      reinterpret_cast<GetDpiForWindowFunction>(reinterpret_cast<void*>(
+          ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+  if (getDpiForWindow != nullptr) {
+    if (const UINT dpi = getDpiForWindow(window); dpi != 0) {
+      return dpi;
+    }
+  }
+  win32::WindowDcGuard screen(nullptr);
+  const int dpi = screen.Dc() != nullptr ? ::GetDeviceCaps(screen.Dc(), LOGPIXELSX) : 0;
+  return dpi > 0 ? static_cast<UINT>(dpi) : USER_DEFAULT_SCREEN_DPI;
+}
+
+TwipsSize PixelsToTwips(int width, int height, UINT dpi) {
+  const double twipsPerPixel = kTwipsPerInch / dpi;
+  return {width * twipsPerPixel, height * twipsPerPixel};
+}
+
+}  // namespace
+
+void InstallSysMenu(HWND window) {
+  HMENU menu = ::GetSystemMenu(window, FALSE);
+  if (menu == nullptr) {
+    return;  // a window without a system menu has nowhere to show the commands
+  }
+  ::RemoveMenu(menu, kMoveCommand, MF_BYCOMMAND);
+  for (const SysMenuItem& item : kSysMenuItems) {
+    const std::string text = win32::Utf8ToAnsi(item.text, kMenuCodePage);
+    const auto id = static_cast<UINT_PTR>(item.command);
+    // Before the item with identifier 0: the separator above Close.
+    if (!::InsertMenuA(menu, 0, MF_BYCOMMAND | MF_STRING, id, text.c_str())) {
+      // A menu without such a separator still offers the commands, at its end.
+      ::InsertMenuA(menu, static_cast<UINT>(-1), MF_BYPOSITION | MF_STRING, id, text.c_str());
+    }
+  }
+  ::DrawMenuBar(window);
+}
+
+void SysMenuWindow::InstallSysMenu() {
+  mirel::InstallSysMenu(window_);
+}
+
+std::string SysMenuWindow::InputBox(std::string_view prompt, std::string_view title) {
+  return mirel::InputBox(window_, prompt, title);
+}
+
+void SysMenuWindow::ShowCalender() {
+  ShowCalenderWindow();
+}
+
+TwipsSize SysMenuWindow::ScreenSize() const {
+  return PixelsToTwips(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN),
+                       WindowDpi(window_));
+}
+
+TwipsSize SysMenuWindow::WindowSize() const {
+  RECT frame{};
+  ::GetWindowRect(window_, &frame);
+  return PixelsToTwips(frame.right - frame.left, frame.bottom - frame.top, WindowDpi(window_));
+}
+
+void SysMenuWindow::MoveWindow(std::int32_t leftTwips, std::int32_t topTwips) {
+  const int dpi = static_cast<int>(WindowDpi(window_));
+  ::SetWindowPos(window_, nullptr, ::MulDiv(leftTwips, dpi, 1440), ::MulDiv(topTwips, dpi, 1440), 0,
+                 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void SysMenuWindow::ShowVersion() {
+  // One instance for the whole program, made when first asked for.
+  static const std::unique_ptr<VersionInfo> versionInfo = MakeVersionInfo();
+  auto icon = reinterpret_cast<HICON>(::SendMessageW(window_, WM_GETICON, ICON_BIG, 0));
+  if (icon == nullptr) {
+    icon = reinterpret_cast<HICON>(::GetClassLongPtrW(window_, GCLP_HICON));
+  }
+  versionInfo->ShowVersion(window_, ApplicationInfo{win32::ExecutableBaseName(), {}}, icon);
+}
+
+void SysMenuWindow::ShowWarning(const std::string& message) {
+  const std::wstring title = win32::Utf8ToWide(win32::ExecutableBaseName());
+  ::MessageBoxW(window_, win32::Utf8ToWide(message).c_str(), title.c_str(), MB_OK | MB_ICONWARNING);
+}
+
+}  // namespace mirel

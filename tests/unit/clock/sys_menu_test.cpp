@@ -1,0 +1,216 @@
+#include "clock/sys_menu.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "clock/frm_mirel.h"
+#include "components/errors.h"
+
+namespace mirel {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using ::testing::StartsWith;
+
+// The clock's platform as the window-menu commands see it. Every call is recorded in order; the
+// window's size depends on its state, so measuring before the restore would show.
+struct FakePlatform : WindowHost, Timer, LoadedWindowList, ClockCommands {
+  std::vector<std::string> calls;
+  std::string typed;  // what the user enters in the input box; empty: Cancel or empty OK
+  WindowState state = WindowState::kMinimized;
+  MemorySettingsStore settings;
+
+  std::string Caption() const override { return {}; }
+  void SetCaption(const std::string&) override {}
+  WindowState GetWindowState() const override { return state; }
+  void SetWindowState(WindowState s) override {
+    calls.push_back(s == WindowState::kNormal ? "restore" : "state");
+    state = s;
+  }
+  void Unload() override {}
+  bool Enabled() const override { return true; }
+  void SetEnabled(bool) override {}
+  void UnloadAll() override {}
+
+  void InstallSysMenu() override { calls.push_back("menu"); }
+  std::string InputBox(std::string_view prompt, std::string_view title) override {
+    calls.push_back("input " + std::string(title) + " " + std::string(prompt));
+    return typed;
+  }
+  void ShowCalender() override { calls.push_back("calender"); }
+  TwipsSize ScreenSize() const override { return {15360, 11520}; }  // 1024 x 768 pixels
+  TwipsSize WindowSize() const override {
+    return state == WindowState::kMinimized ? TwipsSize{2400, 375} : TwipsSize{1725, 1185};
+  }
+  void MoveWindow(std::int32_t left, std::int32_t top) override {
+    calls.push_back("move " + std::to_string(left) + " " + std::to_string(top));
+  }
+  void ShowVersion() override { calls.push_back("version"); }
+  void ShowWarning(const std::string& message) override { calls.push_back("warning " + message); }
+
+  frmMirel MakeForm(SettingsStore& store) {
+    return frmMirel({*this, *this, store, *this, *this, Application{"Mirel", {}, false}});
+  }
+};
+
+const std::string kPromptCall = "input 表示設定 表示フォーマットを入力して下さい(Format関数準拠)";
+
+TEST(SysMenuCommandOf, OnlyTheSystemCommandWithOurIdentifiers) {
+  struct Case {
+    std::uint32_t message;
+    std::uintptr_t wParam;
+    std::optional<SysMenuCommand> expected;
+  };
+  const Case cases[] = {
+      {274, 100, SysMenuCommand::kDisplaySettings},
+      {274, 101, SysMenuCommand::kCalender},
+      {274, 102, SysMenuCommand::kVersionInfo},
+      {274, 99, std::nullopt},
+      {274, 103, std::nullopt},
+      {274, 0xF010, std::nullopt},  // the system's own commands go on to default processing
+      {274, 0xF060, std::nullopt},
+      {273, 100, std::nullopt},  // a WM_COMMAND with the same number is no menu choice
+      {0x0113, 101, std::nullopt},
+      {0, 102, std::nullopt},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(SysMenuCommandOf(c.message, c.wParam), c.expected) << c.message << " " << c.wParam;
+  }
+}
+
+TEST(SysMenuItems, InsertedCalenderFirstSoTheyReadInThatOrder) {
+  ASSERT_EQ(kSysMenuItems.size(), 3u);
+  EXPECT_EQ(kSysMenuItems[0].command, SysMenuCommand::kCalender);
+  EXPECT_EQ(kSysMenuItems[0].text, "カレンダー");
+  EXPECT_EQ(kSysMenuItems[1].command, SysMenuCommand::kDisplaySettings);
+  EXPECT_EQ(kSysMenuItems[1].text, "表示設定");
+  EXPECT_EQ(kSysMenuItems[2].command, SysMenuCommand::kVersionInfo);
+  EXPECT_EQ(kSysMenuItems[2].text, "バージョン情報");
+}
+
+TEST(SysMenuInstall, DuringLoadAndNotForASecondCopy) {
+  FakePlatform platform;
+  frmMirel form = platform.MakeForm(platform.settings);
+  form.Form_Load();
+  EXPECT_THAT(platform.calls, ElementsAre("menu"));
+
+  FakePlatform second;
+  frmMirel copy({second, second, second.settings, second, second, Application{"Mirel", {}, true}});
+  copy.Form_Load();
+  EXPECT_THAT(second.calls, IsEmpty());
+}
+
+TEST(SysMenuDispatch, EachCommandDoesItsOwnWorkAndOtherMessagesNothing) {
+  struct Case {
+    std::uint32_t message;
+    std::uintptr_t wParam;
+    std::vector<std::string> expected;
+  };
+  const Case cases[] = {
+      {274, 100, {kPromptCall}},
+      {274, 101, {"calender"}},
+      // (15360 - 1725) \ 2 and (11520 - 1185) \ 2, measured on the restored window.
+      {274, 102, {"restore", "move 6817 5167", "version"}},
+      {274, 0xF120, {}},  // SC_RESTORE by the user: the system's business
+      {274, 0, {}},
+      {0x0112 + 1, 100, {}},
+  };
+  for (const Case& c : cases) {
+    FakePlatform platform;
+    frmMirel form = platform.MakeForm(platform.settings);
+    form.DisplayFormat = "hh:nn";
+    form.msgMirel_Message(c.message, c.wParam, 0, 0);
+    EXPECT_EQ(platform.calls, c.expected) << c.message << " " << c.wParam;
+    EXPECT_EQ(form.DisplayFormat, "hh:nn");
+    EXPECT_EQ(platform.settings.GetSetting("Mirel", "frmMirel", "Format", "<none>"), "<none>");
+  }
+}
+
+TEST(SysMenuDisplaySettings, TypedTextIsStoredAndShownEmptyChangesNothing) {
+  struct Case {
+    std::string typed;
+    std::string expectedFormat;
+    std::string expectedStored;
+  };
+  const Case cases[] = {
+      {"", "hh:nn", "old"},  // Cancel and an empty OK both give empty text
+      {"yyyy/mm/dd", "yyyy/mm/dd", "yyyy/mm/dd"},
+      {"   ", "   ", "   "},  // blanks are a pattern: the caption shows them
+      {" \"時刻\" hh:nn ", " \"時刻\" hh:nn ", " \"時刻\" hh:nn "},
+  };
+  for (const Case& c : cases) {
+    FakePlatform platform;
+    platform.settings.SaveSetting("Mirel", "frmMirel", "Format", "old");
+    platform.typed = c.typed;
+    frmMirel form = platform.MakeForm(platform.settings);
+    form.DisplayFormat = "hh:nn";
+    form.msgMirel_Message(274, 100, 0, 0);
+    EXPECT_THAT(platform.calls, ElementsAre(kPromptCall)) << c.typed;
+    EXPECT_EQ(form.DisplayFormat, c.expectedFormat);
+    EXPECT_EQ(platform.settings.GetSetting("Mirel", "frmMirel", "Format"), c.expectedStored);
+  }
+}
+
+// A store that cannot be written, as a registry key without write access.
+struct ReadOnlyStore : MemorySettingsStore {
+  void SaveSetting(std::string_view, std::string_view, std::string_view,
+                   std::string_view) override {
+    throw RunTimeError(ErrorNumber::kPermissionDenied, "アクセスが拒否されました。");
+  }
+};
+
+TEST(SysMenuDisplaySettings, AFailedSaveIsToldAndThePatternStillUsed) {
+  FakePlatform platform;
+  platform.typed = "hh:nn:ss";
+  ReadOnlyStore store;
+  frmMirel form = platform.MakeForm(store);
+  form.msgMirel_Message(274, 100, 0, 0);
+  ASSERT_EQ(platform.calls.size(), 2u);
+  EXPECT_THAT(platform.calls[1], StartsWith(std::string("warning ") + kSaveFailedMessage));
+  EXPECT_THAT(platform.calls[1], ::testing::HasSubstr("アクセスが拒否されました。"));
+  EXPECT_EQ(form.DisplayFormat, "hh:nn:ss");
+}
+
+TEST(CentredOffset, DifferenceRoundedHalfToEvenThenHalvedTowardZero) {
+  struct Case {
+    double outer;
+    double inner;
+    std::int32_t expected;
+  };
+  const Case cases[] = {
+      {15360, 1725, 6817},  // odd difference: the half twip is dropped
+      {15360, 1740, 6810},  // even difference
+      {100.5, 0, 50},       // 100.5 rounds to 100
+      {101.5, 0, 51},       // 101.5 rounds to 102
+      {2.5, 0, 1},          // 2
+      {3.49, 0, 1},         // 3
+      {1000, 2001, -500},   // a window wider than the screen: toward zero, not -501
+      {0, 3.5, -2},         // -3.5 rounds to -4
+      {1725, 1725, 0},
+      {2147483647.0, 0, 1073741823},  // the ends of the 32-bit range still work
+      {0, 2147483648.0, -1073741824},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(CentredOffset(c.outer, c.inner), c.expected) << c.outer << " - " << c.inner;
+  }
+}
+
+TEST(CentredOffset, OutOfRangeOrNotFiniteIsOverflow) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const double cases[][2] = {
+      {2147483648.0, 0}, {0, 2147483649.0}, {inf, 0}, {0, inf}, {std::nan(""), 0}, {1e300, -1e300},
+  };
+  for (const auto& c : cases) {
+    EXPECT_THROW(CentredOffset(c[0], c[1]), OverflowError) << c[0] << " - " << c[1];
+  }
+}
+
+}  // namespace
+}  // namespace mirel
