@@ -49,12 +49,17 @@ void RunDisplaySettings(const SysMenuTarget& target) {
   if (pattern.empty()) {
     return;  // Cancel, or OK with nothing typed: the old pattern stays, stored and shown
   }
+  std::optional<std::string> saveFailure;
   try {
     target.settings.SaveSetting(target.appName, kClockSection, kFormatKey, pattern);
   } catch (const std::exception& error) {
-    target.commands.ShowWarning(std::string(kSaveFailedMessage) + "\n\n" + error.what());
+    saveFailure = error.what();
   }
   target.displayFormat = std::move(pattern);
+  // Told after the pattern is in use, so the clock already shows it while the user reads this.
+  if (saveFailure) {
+    target.commands.ShowWarning(std::string(kSaveFailedMessage) + "\n\n" + *saveFailure);
+  }
 }
 
 void RunVersionInfo(const SysMenuTarget& target) {
