@@ -1,7 +1,8 @@
 #include "calendar/day_off_list.h"
 
 #include <array>
-#include <fstream>
+#include <cstdio>
+#include <memory>
 #include <optional>
 #include <utility>
 
@@ -21,20 +22,22 @@ struct FileContent {
 
 // Everything that can be read of the file. A file that cannot be opened gives no bytes, a read
 // error keeps the bytes before it; neither throws, so the calendar opens whatever the file does.
-FileContent ReadFileContent(const std::filesystem::path& file) {
+// C stdio rather than iostreams: the streams would more than double the size of the program.
+FileContent ReadFileContent(const NativePath& file) {
   FileContent content;
+  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> stream(OpenForReading(file), &std::fclose);
+  if (!stream) {
+    return content;
+  }
   try {
-    std::ifstream stream(file, std::ios::binary);
-    if (!stream.is_open()) {
-      return content;
-    }
     std::array<char, 64 * 1024> chunk;
-    while (stream.read(chunk.data(), chunk.size()) || stream.gcount() > 0) {
-      content.bytes.append(chunk.data(), static_cast<std::size_t>(stream.gcount()));
+    std::size_t read = 0;
+    while ((read = std::fread(chunk.data(), 1, chunk.size(), stream.get())) > 0) {
+      content.bytes.append(chunk.data(), read);
     }
-    content.complete = stream.eof() && !stream.bad();
+    content.complete = std::ferror(stream.get()) == 0;
   } catch (const std::exception&) {
-    content.complete = false;
+    content.complete = false;  // out of memory: keep what was read
   }
   return content;
 }
@@ -66,7 +69,7 @@ std::size_t Slot(int month, int day) {
 
 }  // namespace
 
-void DayOffList::Load(const std::filesystem::path& file) {
+void DayOffList::Load(const NativePath& file) {
   if (!IsPlainFile(file)) {
     return;
   }
@@ -144,18 +147,17 @@ const std::vector<DayOffEntry>& DayOffList::Entries() const {
   return entries_;
 }
 
-std::filesystem::path DayOffPath(const std::filesystem::path& executableFolder) {
+NativePath DayOffPath(const NativePath& executableFolder) {
   // The file name is joined with one separator; a folder that already ends in one (a drive's
   // root folder, "C:\") gets no second.
-  std::filesystem::path::string_type text = executableFolder.native();
-  const auto separator = std::filesystem::path::preferred_separator;
-  if (text.empty() || (text.back() != separator && text.back() != '/')) {
-    text += separator;
+  NativePath text = executableFolder;
+  if (text.empty() || (text.back() != kPathSeparator && text.back() != '/')) {
+    text += kPathSeparator;
   }
   for (char c : std::string_view("DayOff.dat")) {
-    text += static_cast<std::filesystem::path::value_type>(c);
+    text += static_cast<NativePath::value_type>(c);
   }
-  return std::filesystem::path(std::move(text));
+  return text;
 }
 
 }  // namespace mirel

@@ -3,10 +3,11 @@
 
 #include <array>
 #include <cstddef>
-#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "components/native_path.h"
 
 namespace mirel {
 
@@ -23,7 +24,7 @@ class DayOffList {
   // the list with its entries. A missing file leaves the list as it was.
   // A file that is found but cannot be opened or read to its end throws nothing: the list then
   // holds the entries of the lines read before the failure (one empty element when none).
-  void Load(const std::filesystem::path& file);
+  void Load(const NativePath& file);
 
   // Replaces the list with the lines of a file's bytes: the whole file when readToEnd, otherwise
   // what was read before a read error, whose last, cut line is dropped. Lines end at CR, CR LF
@@ -54,6 +55,6 @@ class DayOffList {
 };
 
 // The executable's folder joined with "\DayOff.dat" (the platform's separator elsewhere).
-std::filesystem::path DayOffPath(const std::filesystem::path& executableFolder);
+NativePath DayOffPath(const NativePath& executableFolder);
 
 }  // namespace mirel

@@ -2,7 +2,7 @@
 // an entry. Kept apart from DayOffList so the decoding and line rules are testable on their own.
 #pragma once
 
-#include <filesystem>
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "calendar/day_off_list.h"
+#include "components/native_path.h"
 
 namespace mirel {
 
@@ -50,6 +51,10 @@ std::optional<DayOffEntry> ParseDayOffLine(std::string_view line);
 
 // Whether the path names a plain file: not missing, not a directory or other special file, and
 // on Windows neither hidden nor system.
-bool IsPlainFile(const std::filesystem::path& file);
+bool IsPlainFile(const NativePath& file);
+
+// The file opened for binary reading with the path as the platform spells it (wide on Windows),
+// or null when it cannot be opened.
+std::FILE* OpenForReading(const NativePath& file);
 
 }  // namespace mirel

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cerrno>
+#include <filesystem>
 #include <string>
 #include <system_error>
 
@@ -72,9 +73,13 @@ std::string AnsiDecoder::Decode(std::string_view bytes) {
   return out;
 }
 
-bool IsPlainFile(const std::filesystem::path& file) {
+bool IsPlainFile(const NativePath& file) {
   std::error_code error;
   return std::filesystem::is_regular_file(file, error);
+}
+
+std::FILE* OpenForReading(const NativePath& file) {
+  return std::fopen(file.c_str(), "rb");
 }
 
 }  // namespace mirel

@@ -69,7 +69,7 @@ std::string AnsiDecoder::Decode(std::string_view bytes) {
   return win32::WideToUtf8(wide);
 }
 
-bool IsPlainFile(const std::filesystem::path& file) {
+bool IsPlainFile(const NativePath& file) {
   const DWORD attributes = ::GetFileAttributesW(file.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) {
     return false;
@@ -77,6 +77,10 @@ bool IsPlainFile(const std::filesystem::path& file) {
   constexpr DWORD kNotPlain =
       FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
   return (attributes & kNotPlain) == 0;
+}
+
+std::FILE* OpenForReading(const NativePath& file) {
+  return ::_wfopen(file.c_str(), L"rb");
 }
 
 }  // namespace mirel

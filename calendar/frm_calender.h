@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -23,7 +22,7 @@ inline constexpr int kKeyRight = 39;
 // The program the window belongs to: its executable's base name and folder.
 struct CalenderApp {
   std::string exeName;
-  std::filesystem::path exeFolder;
+  NativePath exeFolder;
 };
 
 class frmCalender {

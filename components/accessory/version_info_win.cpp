@@ -107,7 +107,7 @@ INT_PTR CALLBACK VersionDialogProc(HWND dialog, UINT message, WPARAM wParam,
 class VersionDialog final : public VersionInfo {
  public:
   void ShowVersion(void* owner, const ApplicationInfo& application, void* icon) override {
-    const std::wstring path = application.exePath.empty() ? win32::ExecutablePath().wstring()
+    const std::wstring path = application.exePath.empty() ? win32::ExecutablePath()
                                                           : win32::Utf8ToWide(application.exePath);
     const VersionDialogText text =
         MakeVersionDialogText(ReadVersionStrings(path), win32::Utf8ToWide(application.title), path);

@@ -3,13 +3,12 @@
 // Example: for C:\Tools\Mirel.exe, ExecutableBaseName() == "Mirel".
 #pragma once
 
-#include <filesystem>
 #include <string>
 
 namespace mirel::win32 {
 
-std::filesystem::path ExecutablePath();
-std::filesystem::path ExecutableFolder();
+std::wstring ExecutablePath();
+std::wstring ExecutableFolder();   // without a trailing separator, as C:\Tools
 std::string ExecutableBaseName();  // UTF-8
 
 }  // namespace mirel::win32

@@ -6,7 +6,7 @@
 
 namespace mirel::win32 {
 
-std::filesystem::path ExecutablePath() {
+std::wstring ExecutablePath() {
   std::wstring buffer(MAX_PATH, L'\0');
   for (;;) {
     const DWORD length =
@@ -16,18 +16,39 @@ std::filesystem::path ExecutablePath() {
     }
     if (length < buffer.size()) {
       buffer.resize(length);
-      return std::filesystem::path(buffer);
+      return buffer;
     }
     buffer.resize(buffer.size() * 2);  // truncated: long path
   }
 }
 
-std::filesystem::path ExecutableFolder() {
-  return ExecutablePath().parent_path();
+namespace {
+
+// Where the file name starts: after the last separator of either kind.
+std::size_t FileNameStart(const std::wstring& path) {
+  const std::size_t separator = path.find_last_of(L"\\/");
+  return separator == std::wstring::npos ? 0 : separator + 1;
+}
+
+}  // namespace
+
+std::wstring ExecutableFolder() {
+  std::wstring path = ExecutablePath();
+  const std::size_t start = FileNameStart(path);
+  // A root folder keeps its separator ("C:\"), any other folder loses it.
+  const bool root = start > 0 && (start == 1 || path[start - 2] == L':');
+  path.resize(root ? start : (start > 0 ? start - 1 : 0));
+  return path;
 }
 
 std::string ExecutableBaseName() {
-  return WideToUtf8(ExecutablePath().stem().wstring());
+  const std::wstring path = ExecutablePath();
+  std::wstring name = path.substr(FileNameStart(path));
+  const std::size_t dot = name.rfind(L'.');
+  if (dot != std::wstring::npos && dot > 0) {
+    name.resize(dot);
+  }
+  return WideToUtf8(name);
 }
 
 }  // namespace mirel::win32

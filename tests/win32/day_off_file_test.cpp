@@ -43,9 +43,8 @@ class DayOffFileWin : public testing::Test {
 };
 
 TEST_F(DayOffFileWin, PathUsesTheBackslash) {
-  EXPECT_EQ(DayOffPath(L"C:\\Program Files\\Mirel").wstring(),
-            L"C:\\Program Files\\Mirel\\DayOff.dat");
-  EXPECT_EQ(DayOffPath(L"C:\\").wstring(), L"C:\\DayOff.dat");
+  EXPECT_EQ(DayOffPath(L"C:\\Program Files\\Mirel"), L"C:\\Program Files\\Mirel\\DayOff.dat");
+  EXPECT_EQ(DayOffPath(L"C:\\"), L"C:\\DayOff.dat");
 }
 
 TEST_F(DayOffFileWin, PlainFileIsRead) {

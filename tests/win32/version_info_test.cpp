@@ -19,7 +19,7 @@ using testing::ModalDialogDriver;
 const wchar_t kDescription[] = L"日付と時刻を表示するカレンダー時計";
 
 TEST(VersionInfoTest, ReadsTheStringsOfTheVersionResource) {
-  const auto strings = ReadVersionStrings(win32::ExecutablePath().wstring());
+  const auto strings = ReadVersionStrings(win32::ExecutablePath());
   ASSERT_TRUE(strings.has_value());
   EXPECT_EQ(strings->productName, L"Mirel");
   EXPECT_EQ(strings->productVersion, L"1.0.0");
@@ -58,7 +58,7 @@ TEST(VersionInfoTest, DialogTextFallsBackToTheTitle) {
 TEST(VersionInfoTest, DialogShowsIconVersionPathAndClosesByOkOrEscape) {
   HICON icon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
   ASSERT_NE(icon, nullptr);
-  const std::wstring path = win32::ExecutablePath().wstring();
+  const std::wstring path = win32::ExecutablePath();
   const UINT closingKeys[] = {VK_ESCAPE, VK_RETURN};
   for (UINT key : closingKeys) {
     SCOPED_TRACE(key);

@@ -168,8 +168,8 @@ class DayOffFiles : public testing::Test {
 };
 
 TEST_F(DayOffFiles, PathJoinsOneSeparator) {
-  EXPECT_EQ(DayOffPath("/opt/mirel").string(), "/opt/mirel/DayOff.dat");
-  EXPECT_EQ(DayOffPath("/").string(), "/DayOff.dat");
+  EXPECT_EQ(DayOffPath("/opt/mirel"), "/opt/mirel/DayOff.dat");
+  EXPECT_EQ(DayOffPath("/"), "/DayOff.dat");
 }
 
 TEST_F(DayOffFiles, MissingFileLeavesTheListAsItWas) {
