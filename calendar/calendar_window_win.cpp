@@ -16,6 +16,7 @@
 #include "components/settings/registry_store.h"
 #include "components/surface/gdi_surface_win.h"
 #include "components/win32/app_info.h"
+#include "components/win32/dpi.h"
 #include "components/win32/loaded_windows.h"
 #include "components/win32/text_conversion.h"
 #include "components/win32/unique_handle.h"
@@ -29,7 +30,6 @@ constexpr wchar_t kFormClass[] = L"frmCalender";
 constexpr wchar_t kPictureClass[] = L"MirelCalenderPicture";
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_APPWINDOW;
-constexpr int kTwipsPerInch = 1440;
 constexpr int kArrowIconPixels = 16;  // at 96 dpi
 constexpr FormRect kDesignBounds{11175, 7980, 3525, 2685};
 
@@ -37,49 +37,6 @@ constexpr FormRect kDesignBounds{11175, 7980, 3525, 2685};
 constexpr int kCalenderId = 100;
 constexpr int kPrevId = 101;
 constexpr int kNextId = 102;
-
-template <typename Function>
-Function User32Function(const char* name) {
-  const HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
-  return user32 == nullptr
-             ? nullptr
-             : reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(user32, name)));
-}
-
-UINT SystemDpi() {
-  win32::WindowDcGuard screen(nullptr);
-  const int dpi = ::GetDeviceCaps(screen.Dc(), LOGPIXELSX);
-  return dpi > 0 ? static_cast<UINT>(dpi) : USER_DEFAULT_SCREEN_DPI;
-}
-
-UINT WindowDpi(HWND window) {
-  using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
-  static const auto getDpiForWindow = User32Function<GetDpiForWindowFunction>("GetDpiForWindow");
-  if (window != nullptr && getDpiForWindow != nullptr) {
-    if (const UINT dpi = getDpiForWindow(window); dpi != 0) {
-      return dpi;
-    }
-  }
-  return SystemDpi();
-}
-
-void AdjustForDpi(RECT& rect, UINT dpi) {
-  using AdjustFunction = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
-  static const auto adjust = User32Function<AdjustFunction>("AdjustWindowRectExForDpi");
-  if (adjust != nullptr) {
-    adjust(&rect, kStyle, FALSE, kExStyle, dpi);
-  } else {
-    ::AdjustWindowRectEx(&rect, kStyle, FALSE, kExStyle);
-  }
-}
-
-int TwipsToPixels(double twips, UINT dpi) {
-  return static_cast<int>(std::lround(twips * dpi / kTwipsPerInch));
-}
-
-long PixelsToTwips(long pixels, UINT dpi) {
-  return static_cast<long>(std::lround(static_cast<double>(pixels) * kTwipsPerInch / dpi));
-}
 
 class CalenderWindow final : public CalenderWindowHost {
  public:
@@ -115,7 +72,7 @@ class CalenderWindow final : public CalenderWindowHost {
   void Load();
   HWND PictureWindow(CalenderPicture picture) const;
   RECT OuterRect(const FormRect& client) const;
-  UINT Dpi() const { return WindowDpi(window_); }
+  UINT Dpi() const { return win32::WindowDpi(window_); }
   // Puts what the last handler drew on the screen at once.
   void Present();
   void PaintArrow(HWND picture, HDC dc, int iconId);
@@ -187,11 +144,12 @@ void CalenderWindow::Load() {
   // A reloaded picture box starts from its design state, not from what the last drawing left.
   surface_.SetFontBold(false);
   surface_.SetForeColor(kBlack);
-  const UINT dpi = SystemDpi();
-  RECT outer{TwipsToPixels(kDesignBounds.left, dpi), TwipsToPixels(kDesignBounds.top, dpi),
-             TwipsToPixels(kDesignBounds.left + kDesignBounds.width, dpi),
-             TwipsToPixels(kDesignBounds.top + kDesignBounds.height, dpi)};
-  AdjustForDpi(outer, dpi);
+  const UINT dpi = win32::SystemDpi();
+  RECT outer{win32::TwipsToPixels(kDesignBounds.left, dpi),
+             win32::TwipsToPixels(kDesignBounds.top, dpi),
+             win32::TwipsToPixels(kDesignBounds.left + kDesignBounds.width, dpi),
+             win32::TwipsToPixels(kDesignBounds.top + kDesignBounds.height, dpi)};
+  win32::AdjustWindowRectForDpi(outer, kStyle, kExStyle, dpi);
   if (::CreateWindowExW(kExStyle, kFormClass, L"", kStyle, outer.left, outer.top,
                         outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
                         instance_, this) == nullptr) {
@@ -237,10 +195,10 @@ HWND CalenderWindow::PictureWindow(CalenderPicture picture) const {
 
 RECT CalenderWindow::OuterRect(const FormRect& client) const {
   const UINT dpi = Dpi();
-  RECT rect{TwipsToPixels(client.left, dpi), TwipsToPixels(client.top, dpi),
-            TwipsToPixels(client.left + client.width, dpi),
-            TwipsToPixels(client.top + client.height, dpi)};
-  AdjustForDpi(rect, dpi);
+  RECT rect{win32::TwipsToPixels(client.left, dpi), win32::TwipsToPixels(client.top, dpi),
+            win32::TwipsToPixels(client.left + client.width, dpi),
+            win32::TwipsToPixels(client.top + client.height, dpi)};
+  win32::AdjustWindowRectForDpi(rect, kStyle, kExStyle, dpi);
   return rect;
 }
 
@@ -262,12 +220,13 @@ FormRect CalenderWindow::Bounds() const {
   }
   RECT frame{0, 0, 0, 0};
   const UINT dpi = Dpi();
-  AdjustForDpi(frame, dpi);
+  win32::AdjustWindowRectForDpi(frame, kStyle, kExStyle, dpi);
   RECT client{outer.left - frame.left, outer.top - frame.top, outer.right - frame.right,
               outer.bottom - frame.bottom};
-  return {PixelsToTwips(client.left, dpi), PixelsToTwips(client.top, dpi),
-          PixelsToTwips(client.right - client.left, dpi),
-          PixelsToTwips(client.bottom - client.top, dpi)};
+  return {std::lround(win32::PixelsToTwips(client.left, dpi)),
+          std::lround(win32::PixelsToTwips(client.top, dpi)),
+          std::lround(win32::PixelsToTwips(client.right - client.left, dpi)),
+          std::lround(win32::PixelsToTwips(client.bottom - client.top, dpi))};
 }
 
 void CalenderWindow::SetBounds(const FormRect& client) {
@@ -295,13 +254,13 @@ void CalenderWindow::SetCaption(std::string_view caption) {
 double CalenderWindow::ScaleWidth() const {
   RECT client{};
   ::GetClientRect(window_, &client);
-  return static_cast<double>(client.right) * kTwipsPerInch / Dpi();
+  return static_cast<double>(client.right) * win32::kTwipsPerInch / Dpi();
 }
 
 double CalenderWindow::ScaleHeight() const {
   RECT client{};
   ::GetClientRect(window_, &client);
-  return static_cast<double>(client.bottom) * kTwipsPerInch / Dpi();
+  return static_cast<double>(client.bottom) * win32::kTwipsPerInch / Dpi();
 }
 
 void CalenderWindow::MovePicture(CalenderPicture picture, double left, double top, double width,
@@ -310,8 +269,9 @@ void CalenderWindow::MovePicture(CalenderPicture picture, double left, double to
     throw InvalidArgumentError("picture box size must not be negative");
   }
   const UINT dpi = Dpi();
-  ::MoveWindow(PictureWindow(picture), TwipsToPixels(left, dpi), TwipsToPixels(top, dpi),
-               TwipsToPixels(width, dpi), TwipsToPixels(height, dpi), TRUE);
+  ::MoveWindow(PictureWindow(picture), win32::TwipsToPixels(left, dpi),
+               win32::TwipsToPixels(top, dpi), win32::TwipsToPixels(width, dpi),
+               win32::TwipsToPixels(height, dpi), TRUE);
 }
 
 void CalenderWindow::SetFocus(CalenderPicture picture) {

@@ -2,6 +2,7 @@
 
 #include "clock/tick_schedule.h"
 #include "components/format/user_locale.h"
+#include "components/win32/dpi.h"
 #include "components/win32/loaded_windows.h"
 #include "components/win32/text_conversion.h"
 #include "components/win32/unique_handle.h"
@@ -20,43 +21,6 @@ constexpr int kClientLeftTwips = 6825;
 constexpr int kClientTopTwips = 6270;
 constexpr int kClientWidthTwips = 1605;
 constexpr int kClientHeightTwips = 750;
-constexpr int kTwipsPerInch = 1440;
-
-// Per-monitor DPI functions exist from Windows 10 1607 on; older systems get the system DPI.
-template <typename Function>
-Function User32Function(const char* name) {
-  const HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
-  return user32 == nullptr
-             ? nullptr
-             : reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(user32, name)));
-}
-
-UINT WindowDpi(HWND window) {
-  using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
-  static const auto getDpiForWindow = User32Function<GetDpiForWindowFunction>("GetDpiForWindow");
-  if (getDpiForWindow != nullptr) {
-    if (const UINT dpi = getDpiForWindow(window); dpi != 0) {
-      return dpi;
-    }
-  }
-  win32::WindowDcGuard screen(nullptr);
-  const int dpi = ::GetDeviceCaps(screen.Dc(), LOGPIXELSX);
-  return dpi > 0 ? static_cast<UINT>(dpi) : USER_DEFAULT_SCREEN_DPI;
-}
-
-void AdjustForDpi(RECT& rect, UINT dpi) {
-  using AdjustFunction = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
-  static const auto adjust = User32Function<AdjustFunction>("AdjustWindowRectExForDpi");
-  if (adjust != nullptr) {
-    adjust(&rect, kStyle, FALSE, kExStyle, dpi);
-  } else {
-    ::AdjustWindowRectEx(&rect, kStyle, FALSE, kExStyle);
-  }
-}
-
-int TwipsToPixels(int twips, UINT dpi) {
-  return ::MulDiv(twips, static_cast<int>(dpi), kTwipsPerInch);
-}
 
 // Milliseconds of the wall clock. Only the position within the half-second is used, which is the
 // same for UTC and local time (zones differ by whole minutes).
@@ -120,14 +84,15 @@ void ClockWindow::PlaceAtDesignPosition() {
   // Twice: the first placement may put the window on a monitor of another DPI than the one the
   // window was created on.
   for (int round = 0; round < 2; ++round) {
-    const UINT dpi = WindowDpi(window_);
-    RECT rect{TwipsToPixels(kClientLeftTwips, dpi), TwipsToPixels(kClientTopTwips, dpi), 0, 0};
-    rect.right = rect.left + TwipsToPixels(kClientWidthTwips, dpi);
-    rect.bottom = rect.top + TwipsToPixels(kClientHeightTwips, dpi);
-    AdjustForDpi(rect, dpi);
+    const UINT dpi = win32::WindowDpi(window_);
+    RECT rect{win32::TwipsToPixels(kClientLeftTwips, dpi),
+              win32::TwipsToPixels(kClientTopTwips, dpi), 0, 0};
+    rect.right = rect.left + win32::TwipsToPixels(kClientWidthTwips, dpi);
+    rect.bottom = rect.top + win32::TwipsToPixels(kClientHeightTwips, dpi);
+    win32::AdjustWindowRectForDpi(rect, kStyle, kExStyle, dpi);
     ::SetWindowPos(window_, nullptr, rect.left, rect.top, rect.right - rect.left,
                    rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    if (WindowDpi(window_) == dpi) {
+    if (win32::WindowDpi(window_) == dpi) {
       break;
     }
   }

@@ -6,6 +6,7 @@
 #include "clock/input_box_win.h"
 #include "components/accessory/version_info.h"
 #include "components/win32/app_info.h"
+#include "components/win32/dpi.h"
 #include "components/win32/text_conversion.h"
 #include "components/win32/unique_handle.h"
 
@@ -14,27 +15,9 @@ namespace {
 
 // The menu texts are handed over in the Japanese ANSI code page, whatever the text is here.
 constexpr UINT kMenuCodePage = 932;
-constexpr double kTwipsPerInch = 1440.0;
-
-// Dots per inch of the window's monitor; the system's on systems before Windows 10 1607.
-UINT WindowDpi(HWND window) {
-  using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
-  static const auto getDpiForWindow =
-      reinterpret_cast<GetDpiForWindowFunction>(reinterpret_cast<void*>(
-          ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-  if (getDpiForWindow != nullptr) {
-    if (const UINT dpi = getDpiForWindow(window); dpi != 0) {
-      return dpi;
-    }
-  }
-  win32::WindowDcGuard screen(nullptr);
-  const int dpi = screen.Dc() != nullptr ? ::GetDeviceCaps(screen.Dc(), LOGPIXELSX) : 0;
-  return dpi > 0 ? static_cast<UINT>(dpi) : USER_DEFAULT_SCREEN_DPI;
-}
 
 TwipsSize PixelsToTwips(int width, int height, UINT dpi) {
-  const double twipsPerPixel = kTwipsPerInch / dpi;
-  return {width * twipsPerPixel, height * twipsPerPixel};
+  return {win32::PixelsToTwips(width, dpi), win32::PixelsToTwips(height, dpi)};
 }
 
 }  // namespace
@@ -71,17 +54,18 @@ void SysMenuWindow::ShowCalender() {
 
 TwipsSize SysMenuWindow::ScreenSize() const {
   return PixelsToTwips(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN),
-                       WindowDpi(window_));
+                       win32::WindowDpi(window_));
 }
 
 TwipsSize SysMenuWindow::WindowSize() const {
   RECT frame{};
   ::GetWindowRect(window_, &frame);
-  return PixelsToTwips(frame.right - frame.left, frame.bottom - frame.top, WindowDpi(window_));
+  return PixelsToTwips(frame.right - frame.left, frame.bottom - frame.top,
+                       win32::WindowDpi(window_));
 }
 
 void SysMenuWindow::MoveWindow(std::int32_t leftTwips, std::int32_t topTwips) {
-  const int dpi = static_cast<int>(WindowDpi(window_));
+  const int dpi = static_cast<int>(win32::WindowDpi(window_));
   ::SetWindowPos(window_, nullptr, ::MulDiv(leftTwips, dpi, 1440), ::MulDiv(topTwips, dpi, 1440), 0,
                  0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -4,6 +4,7 @@
 
 #include "components/win32/app_info.h"
 #include "components/win32/dialog_template.h"
+#include "components/win32/dpi.h"
 #include "components/win32/text_conversion.h"
 #include "components/win32/unique_handle.h"
 #include "components/win32/win_error.h"
@@ -52,22 +53,6 @@ struct DialogContext {
   win32::UniqueHicon scaled;  // the icon redrawn for the dialog's DPI, owned by the dialog
 };
 
-// The DPI the dialog is shown at: its monitor's on Windows 10 and later, the system's before.
-UINT DialogDpi(HWND dialog) {
-  using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
-  static const auto getDpiForWindow =
-      reinterpret_cast<GetDpiForWindowFunction>(reinterpret_cast<void*>(
-          ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-  if (getDpiForWindow != nullptr) {
-    if (const UINT dpi = getDpiForWindow(dialog); dpi != 0) {
-      return dpi;
-    }
-  }
-  win32::WindowDcGuard dc(dialog);
-  const int dpi = dc.Dc() != nullptr ? ::GetDeviceCaps(dc.Dc(), LOGPIXELSY) : 0;
-  return dpi > 0 ? static_cast<UINT>(dpi) : 96;
-}
-
 INT_PTR CALLBACK VersionDialogProc(HWND dialog, UINT message, WPARAM wParam,
                                    LPARAM lParam) noexcept {
   switch (message) {
@@ -83,7 +68,7 @@ INT_PTR CALLBACK VersionDialogProc(HWND dialog, UINT message, WPARAM wParam,
       // A large icon at the dialog's DPI, taken afresh from the icon's resource, so that the
       // picture matches the text's size instead of staying 32 pixels on a high-DPI monitor.
       // An icon that was not loaded from a resource cannot be copied and is shown as it is.
-      const int side = ::MulDiv(32, static_cast<int>(DialogDpi(dialog)), 96);
+      const int side = ::MulDiv(32, static_cast<int>(win32::WindowDpi(dialog)), 96);
       context->scaled.Reset(
           static_cast<HICON>(::CopyImage(icon, IMAGE_ICON, side, side, LR_COPYFROMRESOURCE)));
       if (context->scaled) {
