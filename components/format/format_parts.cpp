@@ -107,18 +107,18 @@ void AppendLocalePicture(TextSink& out, std::string_view picture, const DateTime
     switch (c) {
       case 'd':
         if (run >= 4) {
-          out += locale.dayNames[parts.weekday - 1];
+          out += locale.pictureDayNames[parts.weekday - 1];
         } else if (run == 3) {
-          out += locale.dayAbbreviations[parts.weekday - 1];
+          out += locale.pictureDayAbbreviations[parts.weekday - 1];
         } else {
           out.Number(parts.day, static_cast<int>(run));
         }
         break;
       case 'M':
         if (run >= 4) {
-          out += locale.monthNames[parts.month - 1];
+          out += locale.pictureMonthNames[parts.month - 1];
         } else if (run == 3) {
-          out += locale.monthAbbreviations[parts.month - 1];
+          out += locale.pictureMonthAbbreviations[parts.month - 1];
         } else {
           out.Number(parts.month, static_cast<int>(run));
         }

@@ -6,8 +6,14 @@ namespace mirel {
 namespace {
 
 LocaleData MakeJapaneseLocale() {
+  const std::array<std::string, 12> japaneseMonths = {"1月", "2月", "3月", "4月",  "5月",  "6月",
+                                                      "7月", "8月", "9月", "10月", "11月", "12月"};
+  const std::array<std::string, 7> japaneseDays = {"日曜日", "月曜日", "火曜日", "水曜日",
+                                                   "木曜日", "金曜日", "土曜日"};
+  const std::array<std::string, 7> japaneseDayLetters = {"日", "月", "火", "水", "木", "金", "土"};
   // Month and weekday names stay English here: that is what mmm/mmmm/ddd/dddd gave on Japanese
-  // systems, while aaa/aaaa and oooo carry the Japanese forms.
+  // systems, while aaa/aaaa and oooo, and the locale's own date pictures, carry the Japanese
+  // forms.
   return LocaleData{
       .shortDatePicture = "yyyy/MM/dd",
       .longDatePicture = "yyyy'年'M'月'd'日'",
@@ -20,12 +26,15 @@ LocaleData MakeJapaneseLocale() {
                      "September", "October", "November", "December"},
       .monthAbbreviations = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct",
                              "Nov", "Dec"},
-      .nativeMonthNames = {"1月", "2月", "3月", "4月", "5月", "6月", "7月", "8月", "9月", "10月",
-                           "11月", "12月"},
+      .nativeMonthNames = japaneseMonths,
       .dayNames = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"},
       .dayAbbreviations = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"},
-      .japaneseDayNames = {"日曜日", "月曜日", "火曜日", "水曜日", "木曜日", "金曜日", "土曜日"},
-      .japaneseDayAbbreviations = {"日", "月", "火", "水", "木", "金", "土"},
+      .japaneseDayNames = japaneseDays,
+      .japaneseDayAbbreviations = japaneseDayLetters,
+      .pictureMonthNames = japaneseMonths,
+      .pictureMonthAbbreviations = japaneseMonths,
+      .pictureDayNames = japaneseDays,
+      .pictureDayAbbreviations = japaneseDayLetters,
       .eras =
           {
               {1868, 9, 8, "M", "明", "明治"},

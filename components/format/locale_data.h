@@ -35,7 +35,14 @@ struct LocaleData {
   std::array<std::string, 7> dayAbbreviations;          // Sun..Sat            (ddd)
   std::array<std::string, 7> japaneseDayNames;          // 日曜日..土曜日      (aaaa)
   std::array<std::string, 7> japaneseDayAbbreviations;  // 日..土           (aaa)
-  std::vector<EraInfo> eras;                            // in ascending order of start
+  // The locale's own names, as its date pictures spell them (dddd, ddd, MMMM, MMM inside
+  // ddddd/dddddd): a Japanese long date with dddd reads 日曜日 even though the dddd token of a
+  // pattern gives Sunday.
+  std::array<std::string, 12> pictureMonthNames;          // 1月..12月  (MMMM)
+  std::array<std::string, 12> pictureMonthAbbreviations;  // 1月..12月  (MMM)
+  std::array<std::string, 7> pictureDayNames;             // 日曜日..土曜日 (dddd)
+  std::array<std::string, 7> pictureDayAbbreviations;     // 日..土    (ddd)
+  std::vector<EraInfo> eras;                              // in ascending order of start
 };
 
 const LocaleData& BuiltInJapaneseLocale();

@@ -152,18 +152,24 @@ LocaleData UserLocaleData() {
   Take(locale.pmDesignator, LOCALE_S2359);
   Take(locale.dateSeparator, LOCALE_SDATE);
   Take(locale.timeSeparator, LOCALE_STIME);
+  // The date pictures always spell the locale's own names.
+  for (int i = 0; i < 12; ++i) {
+    Take(locale.pictureMonthNames[i], static_cast<LCTYPE>(LOCALE_SMONTHNAME1 + i));
+    Take(locale.pictureMonthAbbreviations[i], static_cast<LCTYPE>(LOCALE_SABBREVMONTHNAME1 + i));
+  }
+  // The NLS list starts on Monday (SDAYNAME1); ours on Sunday.
+  for (int i = 0; i < 7; ++i) {
+    const int nls = (i + 6) % 7;
+    Take(locale.pictureDayNames[i], static_cast<LCTYPE>(LOCALE_SDAYNAME1 + nls));
+    Take(locale.pictureDayAbbreviations[i], static_cast<LCTYPE>(LOCALE_SABBREVDAYNAME1 + nls));
+  }
   if (!UserIsJapanese()) {
-    // Japanese users see English names, as the built-in locale has them; others their own.
-    for (int i = 0; i < 12; ++i) {
-      Take(locale.monthNames[i], static_cast<LCTYPE>(LOCALE_SMONTHNAME1 + i));
-      Take(locale.monthAbbreviations[i], static_cast<LCTYPE>(LOCALE_SABBREVMONTHNAME1 + i));
-    }
-    // The NLS list starts on Monday (SDAYNAME1); ours on Sunday.
-    for (int i = 0; i < 7; ++i) {
-      const int nls = (i + 6) % 7;
-      Take(locale.dayNames[i], static_cast<LCTYPE>(LOCALE_SDAYNAME1 + nls));
-      Take(locale.dayAbbreviations[i], static_cast<LCTYPE>(LOCALE_SABBREVDAYNAME1 + nls));
-    }
+    // Japanese users see English names from the mmm/mmmm/ddd/dddd tokens, as the built-in locale
+    // has them; others their own.
+    locale.monthNames = locale.pictureMonthNames;
+    locale.monthAbbreviations = locale.pictureMonthAbbreviations;
+    locale.dayNames = locale.pictureDayNames;
+    locale.dayAbbreviations = locale.pictureDayAbbreviations;
   }
   locale.eras = MergeSystemEras(ReadSystemEraValues(), locale.eras);
   return locale;

@@ -34,6 +34,11 @@ TEST(UserLocale, JapaneseUserKeepsEnglishMonthAndDayNames) {
   EXPECT_EQ(locale.dayNames[0], "Sunday");
   EXPECT_EQ(locale.dayAbbreviations[6], "Sat");
   EXPECT_EQ(locale.japaneseDayAbbreviations[0], "日");
+  // The locale's own pictures keep the locale's own names.
+  EXPECT_EQ(locale.pictureDayNames[0], Nls(LOCALE_SDAYNAME7));
+  EXPECT_EQ(locale.pictureDayAbbreviations[1], Nls(LOCALE_SABBREVDAYNAME1));
+  EXPECT_EQ(locale.pictureMonthNames[0], Nls(LOCALE_SMONTHNAME1));
+  EXPECT_EQ(locale.pictureDayNames[0], "日曜日");
 }
 
 TEST(UserLocale, KnowsTheCurrentEraAndFormatsWithIt) {

@@ -239,12 +239,25 @@ TEST(FormatTest, OtherLocale) {
   locale.timePicture = "tt hh:mm:ss t H";
   locale.amDesignator = "AM";
   locale.pmDesignator = "PM";
+  locale.pictureDayNames = locale.dayNames;
+  locale.pictureDayAbbreviations = locale.dayAbbreviations;
+  locale.pictureMonthNames = locale.monthNames;
+  locale.pictureMonthAbbreviations = locale.monthAbbreviations;
   const DateValue value = At(2000, 1, 2, 15, 4, 5);
   EXPECT_EQ(Format(value, "yyyy/mm/dd hh:nn", locale), "2000-01-02 15.04");
   EXPECT_EQ(Format(value, "ddddd", locale), "2/1/00");
   EXPECT_EQ(Format(value, "dddddd", locale), "Sunday, 2 January 2000 o'clock Sun Jan");
   EXPECT_EQ(Format(value, "ttttt", locale), "PM 03:04:05 P 15");
   EXPECT_EQ(Format(value, "", locale), "2/1/00 PM 03:04:05 P 15");
+}
+
+TEST(FormatTest, JapaneseDatePicturesSpellJapaneseNames) {
+  // A user's long date with the weekday reads in Japanese, while the dddd token stays English.
+  LocaleData locale = BuiltInJapaneseLocale();
+  locale.longDatePicture = "yyyy'年'M'月'd'日' dddd";
+  locale.shortDatePicture = "yyyy/MM/dd(ddd) MMMM MMM";
+  EXPECT_EQ(Format(Sample(), "dddddd|dddd", locale), "2000年1月2日 日曜日|Sunday");
+  EXPECT_EQ(Format(Sample(), "ddddd|ddd", locale), "2000/01/02(日) 1月 1月|Sun");
 }
 
 TEST(FormatPatternTest, CompiledOnceAndReused) {
