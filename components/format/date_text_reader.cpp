@@ -434,10 +434,7 @@ std::optional<DateValue> ReadDateText(std::string_view text, int currentYear,
   } catch (const RunTimeError&) {
     return std::nullopt;  // a current year outside the range of dates
   }
-  // Before day 0 the fraction still counts forward from the start of the day: -1.25 is
-  // 29 December 1899 06:00.
-  const DateValue time = parts->timeOfDay.value_or(0.0);
-  return day < 0 ? day - time : day + time;
+  return CombineDateAndTime(day, parts->timeOfDay.value_or(0.0));
 }
 
 }  // namespace mirel

@@ -14,7 +14,7 @@
 namespace mirel {
 
 LocaleData UserLocaleData();
-// SetCurrentLocale(UserLocaleData()): called once at start-up.
+// SetCurrentLocale(UserLocaleData()): at start-up and when the user changes the regional settings.
 void UseUserLocale();
 
 // The eras of the system's calendar data, given as its (value name, data) pairs, e.g.
