@@ -124,7 +124,9 @@ void AppendLocalePicture(TextSink& out, std::string_view picture, const DateTime
         }
         break;
       case 'y':
-        if (run >= 3) {
+        if (locale.japaneseCalendar) {
+          out.Number(EraYear(parts, EraOf(parts, locale)), run >= 2 ? 2 : 1);
+        } else if (run >= 3) {
           out.Number(parts.year, 4);
         } else {
           out.Number(parts.year % 100, static_cast<int>(run));
@@ -149,6 +151,11 @@ void AppendLocalePicture(TextSink& out, std::string_view picture, const DateTime
       }
       case 'g':
         // The Gregorian calendar's era name ("西暦") is not shown in the pictures we expand.
+        if (locale.japaneseCalendar) {
+          if (const EraInfo* era = EraOf(parts, locale)) {
+            out += era->name;
+          }
+        }
         break;
       default:
         out += picture.substr(pos, run);

@@ -43,6 +43,9 @@ struct LocaleData {
   std::array<std::string, 7> pictureDayNames;             // 日曜日..土曜日 (dddd)
   std::array<std::string, 7> pictureDayAbbreviations;     // 日..土    (ddd)
   std::vector<EraInfo> eras;                              // in ascending order of start
+  // The user counts years in the Japanese calendar (和暦): in the pictures g is the era and y
+  // the year of the era ("gg y/M/d" gives 平成 12/1/2).
+  bool japaneseCalendar = false;
 };
 
 const LocaleData& BuiltInJapaneseLocale();

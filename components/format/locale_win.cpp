@@ -172,6 +172,7 @@ LocaleData UserLocaleData() {
     locale.dayAbbreviations = locale.pictureDayAbbreviations;
   }
   locale.eras = MergeSystemEras(ReadSystemEraValues(), locale.eras);
+  locale.japaneseCalendar = LocaleText(LOCALE_ICALENDARTYPE) == "3";  // CAL_JAPAN
   return locale;
 }
 

@@ -260,6 +260,16 @@ TEST(FormatTest, JapaneseDatePicturesSpellJapaneseNames) {
   EXPECT_EQ(Format(Sample(), "ddddd|ddd", locale), "2000/01/02(日) 1月 1月|Sun");
 }
 
+TEST(FormatTest, JapaneseCalendarPicturesCountEraYears) {
+  LocaleData locale = BuiltInJapaneseLocale();
+  locale.japaneseCalendar = true;
+  locale.shortDatePicture = "gg y/M/d";
+  locale.longDatePicture = "ggyy'年'M'月'd'日'";
+  EXPECT_EQ(Format(Sample(), "ddddd|dddddd", locale), "平成 12/1/2|平成12年1月2日");
+  EXPECT_EQ(Format(At(2019, 5, 1), "dddddd|c", locale), "令和01年5月1日|令和 1/5/1");
+  EXPECT_EQ(Format(At(1868, 9, 7), "ddddd", locale), " 1868/9/7");  // before the first era
+}
+
 TEST(FormatPatternTest, CompiledOnceAndReused) {
   FormatPattern pattern("yyyy/mm/dd hh:nn:ss");
   EXPECT_EQ(pattern.Pattern(), "yyyy/mm/dd hh:nn:ss");
