@@ -32,6 +32,16 @@ std::int64_t WallClockMilliseconds() {
   return static_cast<std::int64_t>(ticks / 10'000);
 }
 
+// The window rectangle around the design client rectangle at `dpi`.
+RECT DesignFrame(UINT dpi) {
+  RECT rect{win32::TwipsToPixels(kClientLeftTwips, dpi), win32::TwipsToPixels(kClientTopTwips, dpi),
+            0, 0};
+  rect.right = rect.left + win32::TwipsToPixels(kClientWidthTwips, dpi);
+  rect.bottom = rect.top + win32::TwipsToPixels(kClientHeightTwips, dpi);
+  win32::AdjustWindowRectForDpi(rect, kStyle, kExStyle, dpi);
+  return rect;
+}
+
 ATOM RegisterClockClass(HINSTANCE instance, WNDPROC procedure) {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof(windowClass);
@@ -85,11 +95,7 @@ void ClockWindow::PlaceAtDesignPosition() {
   // window was created on.
   for (int round = 0; round < 2; ++round) {
     const UINT dpi = win32::WindowDpi(window_);
-    RECT rect{win32::TwipsToPixels(kClientLeftTwips, dpi),
-              win32::TwipsToPixels(kClientTopTwips, dpi), 0, 0};
-    rect.right = rect.left + win32::TwipsToPixels(kClientWidthTwips, dpi);
-    rect.bottom = rect.top + win32::TwipsToPixels(kClientHeightTwips, dpi);
-    win32::AdjustWindowRectForDpi(rect, kStyle, kExStyle, dpi);
+    const RECT rect = DesignFrame(dpi);
     ::SetWindowPos(window_, nullptr, rect.left, rect.top, rect.right - rect.left,
                    rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
     if (win32::WindowDpi(window_) == dpi) {
@@ -139,6 +145,15 @@ LRESULT ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Tick();
       }
       break;
+    case WM_GETMINMAXINFO: {
+      // The system's smallest size for a captioned window can be wider than the clock's design
+      // frame (under Wine at 144 dpi it is), and placing the window would then stretch its
+      // client area. The border is fixed, so this limit only ever meets our own placement.
+      const RECT frame = DesignFrame(win32::WindowDpi(window));
+      auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+      info->ptMinTrackSize = {frame.right - frame.left, frame.bottom - frame.top};
+      return 0;
+    }
     case WM_DPICHANGED: {
       const auto* suggested = reinterpret_cast<const RECT*>(lParam);
       ::SetWindowPos(window, nullptr, suggested->left, suggested->top,
