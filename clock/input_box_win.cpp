@@ -4,7 +4,6 @@
 
 #include "components/win32/dialog_template.h"
 #include "components/win32/text_conversion.h"
-#include "components/win32/win_error.h"
 
 namespace mirel {
 namespace {
@@ -88,11 +87,7 @@ std::string InputBox(HWND owner, std::string_view prompt, std::string_view title
 
   InputBoxContext context;
   const INT_PTR result =
-      ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), dialog.Get(), owner, InputBoxProc,
-                                reinterpret_cast<LPARAM>(&context));
-  if (result == -1 || result == 0) {
-    win32::ThrowWin32Error("DialogBoxIndirectParamW");
-  }
+      win32::ShowModalDialog(dialog, owner, InputBoxProc, reinterpret_cast<LPARAM>(&context));
   return result == IDOK ? win32::WideToUtf8(context.text) : std::string();
 }
 

@@ -7,7 +7,6 @@
 #include "components/win32/dpi.h"
 #include "components/win32/text_conversion.h"
 #include "components/win32/unique_handle.h"
-#include "components/win32/win_error.h"
 #include "resources/resource_ids.h"
 
 namespace mirel {
@@ -118,12 +117,8 @@ class VersionDialog final : public VersionInfo {
 
     DialogContext context;
     context.icon = static_cast<HICON>(icon);
-    const INT_PTR result = ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), dialog.Get(),
-                                                     static_cast<HWND>(owner), VersionDialogProc,
-                                                     reinterpret_cast<LPARAM>(&context));
-    if (result == -1 || result == 0) {
-      win32::ThrowWin32Error("DialogBoxIndirectParamW");
-    }
+    win32::ShowModalDialog(dialog, static_cast<HWND>(owner), VersionDialogProc,
+                           reinterpret_cast<LPARAM>(&context));
   }
 };
 

@@ -63,4 +63,10 @@ class DialogTemplate {
   mutable std::vector<DWORD> aligned_;  // the template handed out: DWORD-aligned storage
 };
 
+// Shows `dialog` modally over `owner` and returns what the dialog procedure ended it with. When
+// the owner is closed while the dialog is open (the dialog goes with it), the result is IDCANCEL:
+// the user's question is withdrawn, which is nothing to report. Throws on any other failure.
+INT_PTR ShowModalDialog(const DialogTemplate& dialog, HWND owner, DLGPROC procedure,
+                        LPARAM parameter);
+
 }  // namespace mirel::win32

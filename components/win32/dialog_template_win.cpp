@@ -4,6 +4,8 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "components/win32/win_error.h"
+
 namespace mirel::win32 {
 
 DialogFont DialogUiFont() {
@@ -86,6 +88,20 @@ void DialogTemplate::AlignToDword() {
   if (words_.size() % 2 != 0) {
     Append(0);
   }
+}
+
+INT_PTR ShowModalDialog(const DialogTemplate& dialog, HWND owner, DLGPROC procedure,
+                        LPARAM parameter) {
+  const INT_PTR result = ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), dialog.Get(), owner,
+                                                   procedure, parameter);
+  if (result != -1 && result != 0) {
+    return result;
+  }
+  const DWORD error = ::GetLastError();
+  if (owner != nullptr && !::IsWindow(owner)) {
+    return IDCANCEL;
+  }
+  ThrowWin32Error("DialogBoxIndirectParamW", error);
 }
 
 }  // namespace mirel::win32

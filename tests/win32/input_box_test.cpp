@@ -93,6 +93,22 @@ TEST(InputBoxTest, ReturnsTheTextOnOkAndEmptyTextOtherwise) {
   }
 }
 
+// The clock closed while the box is open (another program, the end of the session): the box
+// goes with its owner and counts as cancelled rather than as a failure to report.
+TEST(InputBoxTest, AnOwnerClosedUnderTheBoxCountsAsCancel) {
+  HWND owner = ::CreateWindowExW(0, L"Static", L"owner", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
+                                 nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(owner, nullptr);
+  std::string result = "not returned";
+  EXPECT_NO_THROW(result = ModalDialogDriver::Run(
+                      [owner](HWND dialog) {
+                        ModalDialogDriver::Type(TextField(dialog), L"hh:nn");
+                        ::DestroyWindow(owner);
+                      },
+                      [owner] { return InputBox(owner, "prompt", "title"); }));
+  EXPECT_EQ(result, "");
+}
+
 TEST(InputBoxTest, StandsCentredAThirdDownTheMonitorWithEveryControlInside) {
   Ask([](HWND dialog) {
     MONITORINFO monitor{};
