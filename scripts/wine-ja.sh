@@ -16,6 +16,7 @@ if [ -z "${DISPLAY:-}" ]; then
   cat >&2 <<'MSG'
 No X display: DISPLAY is not set. Start this from a desktop session (or over ssh -X).
 Without a screen, a virtual one works too:  Xvfb :5 & DISPLAY=:5 scripts/run.sh
+(with no window manager there, Wine draws the clock's caption at the bottom left itself)
 MSG
   exit 2
 fi
@@ -64,13 +65,31 @@ REGEDIT4
 REG
   wine_ja regedit /S "$(realpath "$reg")" >/dev/null 2>&1 || true
   rm -f "$reg"
+  touch "$prefix/.mirel-prefix"
+fi
+
+# Debian's Wine does not load its own font folder; without Marlett the caption buttons are drawn
+# as letters. Checked on every start, so a prefix made before fonts-wine was installed gets it too.
+if [ ! -f "$prefix/drive_c/windows/Fonts/marlett.ttf" ]; then
   for font in /usr/share/wine/fonts/marlett.ttf /usr/lib/x86_64-linux-gnu/wine/fonts/marlett.ttf; do
     if [ -f "$font" ]; then
       cp "$font" "$prefix/drive_c/windows/Fonts/"
       break
     fi
   done
-  touch "$prefix/.mirel-prefix"
+fi
+
+# Without a window manager (a bare X server such as Xvfb) Wine must draw the caption and frame
+# itself, or the clock shows as a grey box with no caption; with one, the window manager does it
+# and gives the clock its taskbar button. The prefix follows the display it is started on.
+if command -v xprop >/dev/null; then
+  if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+    if grep -q '^"Managed"="N"' "$prefix/user.reg" 2>/dev/null; then
+      wine_ja reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f >/dev/null 2>&1 || true
+    fi
+  elif ! grep -q '^"Managed"="N"' "$prefix/user.reg" 2>/dev/null; then
+    wine_ja reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+  fi
 fi
 
 exec env "${locale_env[@]}" WINEPREFIX="$prefix" WINEDEBUG=-all \

@@ -13,9 +13,21 @@ if [ ! -f "$E2E_LOCPATH/ja_JP.UTF-8/LC_CTYPE" ]; then
   localedef -i ja_JP -f UTF-8 "$E2E_LOCPATH/ja_JP.UTF-8" || [ -f "$E2E_LOCPATH/ja_JP.UTF-8/LC_CTYPE" ]
 fi
 
+# Debian's Wine does not load its own font folder; without Marlett the caption buttons are
+# drawn as letters, so the template carries a copy (fonts-wine).
+marlett=
+for font in /usr/share/wine/fonts/marlett.ttf /usr/lib/x86_64-linux-gnu/wine/fonts/marlett.ttf; do
+  if [ -f "$font" ]; then
+    marlett=$font
+    break
+  fi
+done
+
+# The stamp names what the template was made with: a template from another Wine, or one made
+# before Marlett was installed, is made again.
 stamp="$E2E_TEMPLATE/.mirel-template"
-wine_version=$("$E2E_WINE" --version)
-if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$wine_version" ]; then
+made_with="$("$E2E_WINE" --version)${marlett:+ with Marlett}"
+if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$made_with" ]; then
   echo "prefix template ready: $E2E_TEMPLATE"
   exit 0
 fi
@@ -36,16 +48,9 @@ REGEDIT4
 "MS UI Gothic"="Noto Sans CJK JP"
 REG
 WINEPREFIX=$building e2e_wine_env "$E2E_WINE" regedit /S "$work/template.reg" >/dev/null 2>&1
-# Debian's Wine does not load its own font folder; without Marlett the caption buttons are
-# drawn as letters.
-for font in /usr/share/wine/fonts/marlett.ttf /usr/lib/x86_64-linux-gnu/wine/fonts/marlett.ttf; do
-  if [ -f "$font" ]; then
-    cp "$font" "$building/drive_c/windows/Fonts/"
-    break
-  fi
-done
+[ -z "$marlett" ] || cp "$marlett" "$building/drive_c/windows/Fonts/"
 WINEPREFIX=$building "$E2E_WINESERVER" -k || true
 WINEPREFIX=$building "$E2E_WINESERVER" -w || true
-echo "$wine_version" >"$building/.mirel-template"
+echo "$made_with" >"$building/.mirel-template"
 mv "$building" "$E2E_TEMPLATE"
 echo "prefix template made: $E2E_TEMPLATE"
