@@ -80,7 +80,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   try {
-    std::cout << mirel::Format(mirel::Now(), *pattern) << '\n';
+    // Cut to the second as the clock shows it, not rounded half a second ahead.
+    std::cout << mirel::Format(mirel::WholeSecondOf(mirel::Now()), *pattern) << '\n';
   } catch (const mirel::RunTimeError& error) {
     std::cerr << "mirel-format: " << error.what() << '\n';
     return 1;

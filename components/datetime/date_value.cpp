@@ -155,4 +155,11 @@ DateValue CombineDateAndTime(DateValue date, DateValue timeOfDay) {
   return date < 0 ? date - timeOfDay : date + timeOfDay;
 }
 
+DateValue WholeSecondOf(DateValue date) {
+  const double day = std::trunc(date);
+  // The small margin keeps an exact second that the double holds a hair below it on its second.
+  const double seconds = std::floor(std::fabs(date - day) * kSecondsPerDay + 1e-4);
+  return CombineDateAndTime(day, seconds / kSecondsPerDay);
+}
+
 }  // namespace mirel

@@ -58,6 +58,10 @@ DateTimeParts SplitDateValue(DateValue date);
 // day 0 carries its time as a positive fraction: CombineDateAndTime(-1, 0.25) == -1.25.
 DateValue CombineDateAndTime(DateValue date, DateValue timeOfDay);
 
+// The value cut to its whole second, for a clock: the parts round to the nearest second, so
+// 12:00:00.6 would read 12:00:01, half a second early. WholeSecondOf(0.5 + 0.6 / 86400) == 0.5.
+DateValue WholeSecondOf(DateValue date);
+
 // Days from 30 December 1899 of a valid Gregorian date (no range check, no carrying).
 std::int64_t DaysFromCivil(std::int64_t year, unsigned month, unsigned day);
 

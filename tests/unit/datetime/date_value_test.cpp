@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "components/errors.h"
 
@@ -124,6 +125,20 @@ TEST(DateSerialTest, RangeAndSixteenBitHandOver) {
   EXPECT_NO_THROW(DateSerial(2000, 1, -32768));
   EXPECT_EQ(ToInteger16(-32768), -32768);
   EXPECT_THROW(ToInteger16(40000), OverflowError);
+}
+
+TEST(DateValueTest, WholeSecondOfCutsTheFraction) {
+  const double second = 1.0 / 86400;
+  const std::pair<DateValue, DateValue> cases[] = {
+      {36527.5 + 0.6 * second, 36527.5},  // would round to 12:00:01
+      {36527.5 + 59.999 * second, 36527.5 + 59 * second},
+      {36527.0 + 3 * second, 36527.0 + 3 * second},  // an exact second keeps its second
+      {-1.25 - 0.6 * second, -1.25},                 // before day 0 the time still runs forward
+  };
+  for (const auto& [value, expected] : cases) {
+    EXPECT_EQ(Second(WholeSecondOf(value)), Second(expected)) << value;
+    EXPECT_NEAR(WholeSecondOf(value), expected, 1e-9) << value;
+  }
 }
 
 TEST(TimeSerialTest, FractionsAndCombination) {
