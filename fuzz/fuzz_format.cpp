@@ -46,6 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     locale.shortDatePicture = locale.longDatePicture = locale.timePicture = std::string(pattern);
     static const mirel::FormatPattern localeForms("ddddd|dddddd|ttttt|c");
     localeForms.Apply(value, locale);
+    locale.japaneseCalendar = true;  // g and y of the pictures then read the era
+    localeForms.Apply(value, locale);
   } catch (const mirel::RunTimeError&) {
     // Values outside the date range are refused with a run-time error: fine.
   }
