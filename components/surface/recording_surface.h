@@ -27,8 +27,9 @@ enum class DrawOpKind {
 struct DrawOp {
   DrawOpKind kind = DrawOpKind::kCls;
   std::string text;  // kPrint, kTextWidth, kTextHeight
-  double x1 = 0, y1 = 0, x2 = 0,
-         y2 = 0;                       // kScale, kLine corners; kPrint pen before; kSetCurrentX/Y
+  // kScale and kLine: the corners; kPrint: the pen before printing; kSetCurrentX: x1;
+  // kSetCurrentY: y1.
+  double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
   Color color = 0;                     // kLine, kSetForeColor, and ForeColor at kPrint
   bool bold = false;                   // kSetFontBold, and the weight at kPrint/kText*
   LineKind lineKind = LineKind::kBox;  // kLine
