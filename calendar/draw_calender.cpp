@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "calendar/skip_on_error.h"
 #include "components/datetime/date_value.h"
 #include "components/datetime/now.h"
 #include "components/errors.h"
@@ -38,16 +39,6 @@ int DaysInMonth(std::int64_t year, std::int64_t month) {
   static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
   return month == 2 && leap ? 29 : kDays[month - 1];
-}
-
-// Runs one of the closing steps; a failing step is dropped so that the following ones still
-// get their chance (the caption must not keep the frame and the date line from appearing).
-template <typename Step>
-void Skippable(Step&& step) {
-  try {
-    step();
-  } catch (const std::exception&) {
-  }
 }
 
 }  // namespace
@@ -122,20 +113,20 @@ void DrawCalender(Surface& pic, const CalenderMonth& month, const DayOffLookup& 
   }
 
   // From here on a failing step is skipped and the next one runs.
-  Skippable([&] {
+  SkipOnError([&] {
     first = DateSerial(shown.year, shown.month, 1);
     setCaption(Format(first, "yyyy年mm月"));
   });
 
   std::optional<std::pair<std::int64_t, std::int64_t>> frameCell;
-  Skippable([&] {
+  SkipOnError([&] {
     // The frame follows CurDay in whatever month is shown.
     std::int64_t m = Weekday(first, FirstDayOfWeek::kSunday) + std::int64_t{month.CurDay} - 1;
     frameCell = std::pair{(m - 1) % 7 + 1, (m - 1) / 7 + 2};
   });
 
   std::optional<std::array<std::int16_t, 4>> frame;
-  Skippable([&] {
+  SkipOnError([&] {
     if (!frameCell) {
       throw InvalidArgumentError("no frame cell");
     }
@@ -147,19 +138,19 @@ void DrawCalender(Surface& pic, const CalenderMonth& month, const DayOffLookup& 
     frame = std::array<std::int16_t, 4>{x1, y1, x2, y2};
   });
 
-  Skippable([&] {
+  SkipOnError([&] {
     if (frame) {
       pic.Line((*frame)[0], (*frame)[1], (*frame)[2], (*frame)[3], kRed, LineKind::kBox);
     }
   });
 
   std::string today;
-  Skippable([&] { today = Format(Date(), "ddddd"); });
-  Skippable([&] { pic.SetForeColor(kRed); });
-  Skippable([&] { pic.SetFontBold(true); });
-  Skippable([&] { pic.SetCurrentX(0); });
-  Skippable([&] { pic.SetCurrentY(pic.ScaleHeight() - pic.TextHeight(today)); });
-  Skippable([&] { pic.Print("今日: " + today); });
+  SkipOnError([&] { today = Format(Date(), "ddddd"); });
+  SkipOnError([&] { pic.SetForeColor(kRed); });
+  SkipOnError([&] { pic.SetFontBold(true); });
+  SkipOnError([&] { pic.SetCurrentX(0); });
+  SkipOnError([&] { pic.SetCurrentY(pic.ScaleHeight() - pic.TextHeight(today)); });
+  SkipOnError([&] { pic.Print("今日: " + today); });
 }
 
 }  // namespace mirel

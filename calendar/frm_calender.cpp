@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "calendar/draw_calender.h"
+#include "calendar/skip_on_error.h"
 #include "components/datetime/date_value.h"
 #include "components/datetime/now.h"
 
@@ -12,16 +13,6 @@ namespace mirel {
 namespace {
 
 constexpr double kArrowBoxTwips = 240;
-
-// The resize handler places each box on its own: one the platform refuses must not keep the
-// others from their places.
-template <typename Statement>
-void IgnoringErrors(Statement&& statement) {
-  try {
-    statement();
-  } catch (const std::exception&) {
-  }
-}
 
 }  // namespace
 
@@ -46,12 +37,12 @@ void frmCalender::Form_Load() {
 }
 
 void frmCalender::Form_Resize() {
-  IgnoringErrors([&] {
+  SkipOnError([&] {
     host_.MovePicture(CalenderPicture::kCalender, 0, 0, host_.ScaleWidth(), host_.ScaleHeight());
   });
-  IgnoringErrors(
+  SkipOnError(
       [&] { host_.MovePicture(CalenderPicture::kPrev, 0, 0, kArrowBoxTwips, kArrowBoxTwips); });
-  IgnoringErrors([&] {
+  SkipOnError([&] {
     host_.MovePicture(CalenderPicture::kNext, host_.ScaleWidth() - kArrowBoxTwips, 0,
                       kArrowBoxTwips, kArrowBoxTwips);
   });
