@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Closing the calendar only unloads it (minimising it first does no harm): the clock runs on, the calendar's place is stored, and the
-# calendar command loads it again (one window, never two). Closing the clock closes the calendar
-# and ends the program.
+# Closing the calendar only unloads it (minimising it first does no harm): the clock runs on,
+# the calendar's place is stored, and the calendar command loads it again (one window, never
+# two). Closing the clock closes the calendar and ends the program.
 set -euo pipefail
 source "$(dirname "$0")/calendar_helpers.sh"
 cal_setup
