@@ -1,27 +1,11 @@
 #include "clock/frm_mirel.h"
 
-#include <cmath>
-
 #include "clock/sys_menu.h"
+#include "components/datetime/date_value.h"
 #include "components/datetime/now.h"
 #include "components/format/format.h"
 
 namespace mirel {
-
-namespace {
-
-// The current time cut to its whole second. Date parts round to the nearest second, so 12:00:00.6
-// would read 12:00:01: a clock refreshed at the half-seconds would show each second half a second
-// early.
-DateValue WholeSecondOf(DateValue now) {
-  constexpr double kSecondsPerDay = 86400.0;
-  const double day = std::floor(now);
-  // The small margin keeps an exact second that the double holds a hair below it on its second.
-  const double seconds = std::floor((now - day) * kSecondsPerDay + 1e-4);
-  return day + seconds / kSecondsPerDay;
-}
-
-}  // namespace
 
 frmMirel::frmMirel(Platform platform) : platform_(std::move(platform)) {}
 
@@ -45,6 +29,8 @@ void frmMirel::Form_Unload() {
 }
 
 void frmMirel::timMirel_Timer() {
+  // Cut to the second that has begun: the refresh runs at the half-seconds, and rounding would
+  // show each second half a second early.
   platform_.window.SetCaption(Format(WholeSecondOf(Now()), DisplayFormat));
 }
 
