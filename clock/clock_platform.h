@@ -14,9 +14,7 @@ enum class WindowState { kNormal = 0, kMinimized = 1, kMaximized = 2 };
 class WindowHost {
  public:
   virtual ~WindowHost() = default;
-  virtual std::string Caption() const = 0;
   virtual void SetCaption(const std::string& caption) = 0;  // UTF-8
-  virtual WindowState GetWindowState() const = 0;
   virtual void SetWindowState(WindowState state) = 0;
   // Unloads the window: its Unload event runs, and for the clock the program ends.
   virtual void Unload() = 0;
@@ -26,7 +24,6 @@ class WindowHost {
 class Timer {
  public:
   virtual ~Timer() = default;
-  virtual bool Enabled() const = 0;
   virtual void SetEnabled(bool enabled) = 0;
 };
 

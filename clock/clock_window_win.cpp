@@ -220,13 +220,6 @@ void ClockWindow::SetCaption(const std::string& caption) {
   ::SetWindowTextW(window_, win32::Utf8ToWide(caption).c_str());
 }
 
-WindowState ClockWindow::GetWindowState() const {
-  if (::IsIconic(window_)) {
-    return WindowState::kMinimized;
-  }
-  return ::IsZoomed(window_) ? WindowState::kMaximized : WindowState::kNormal;
-}
-
 void ClockWindow::SetWindowState(WindowState state) {
   switch (state) {
     case WindowState::kNormal:

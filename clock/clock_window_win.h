@@ -31,13 +31,10 @@ class ClockWindow final : WindowHost, Timer, LoadedWindowList {
 
  private:
   // WindowHost
-  std::string Caption() const override;
   void SetCaption(const std::string& caption) override;
-  WindowState GetWindowState() const override;
   void SetWindowState(WindowState state) override;
   void Unload() override;
   // Timer
-  bool Enabled() const override { return timerEnabled_; }
   void SetEnabled(bool enabled) override;
   // LoadedWindowList
   void UnloadAll() override;
@@ -47,6 +44,7 @@ class ClockWindow final : WindowHost, Timer, LoadedWindowList {
   void ArmTimer();
   void Tick();
   void PlaceAtDesignPosition();
+  std::string Caption() const;
 
   HINSTANCE instance_;
   HWND window_ = nullptr;

@@ -16,13 +16,9 @@ typedef HWND__* HWND;
 
 namespace mirel {
 
-// What the display-settings command asks.
-inline constexpr char kDisplaySettingsPrompt[] = "表示フォーマットを入力して下さい(Format関数準拠)";
-inline constexpr char kDisplaySettingsTitle[] = "表示設定";
-
 // Returns the typed text (UTF-8) on OK, and empty text on Cancel, Escape or the close box; an
-// empty OK also gives empty text. `owner` may be null. Throws RunTimeError when the dialog
-// cannot be shown.
+// empty OK also gives empty text, as does the owner's closing while the box is open. `owner` may
+// be null. Throws RunTimeError when the dialog cannot be shown.
 std::string InputBox(HWND owner, std::string_view prompt, std::string_view title);
 
 }  // namespace mirel

@@ -11,38 +11,6 @@ namespace mirel {
 
 namespace {
 
-// What the display-settings command asks.
-constexpr char kDisplaySettingsPrompt[] = "表示フォーマットを入力して下さい(Format関数準拠)";
-constexpr char kDisplaySettingsTitle[] = "表示設定";
-
-}  // namespace
-
-std::optional<SysMenuCommand> SysMenuCommandOf(std::uint32_t message, std::uintptr_t wParam) {
-  if (message != kSystemCommandMessage) {
-    return std::nullopt;
-  }
-  for (const SysMenuItem& item : kSysMenuItems) {
-    if (wParam == static_cast<std::uintptr_t>(item.command)) {
-      return item.command;
-    }
-  }
-  return std::nullopt;
-}
-
-void RunSysMenuCommand(SysMenuCommand command, const SysMenuTarget& target) {
-  switch (command) {
-    case SysMenuCommand::kDisplaySettings:
-      RunDisplaySettings(target);
-      break;
-    case SysMenuCommand::kCalender:
-      target.commands.ShowCalender();
-      break;
-    case SysMenuCommand::kVersionInfo:
-      RunVersionInfo(target);
-      break;
-  }
-}
-
 void RunDisplaySettings(const SysMenuTarget& target) {
   // The box starts empty on purpose: the user types the whole pattern anew.
   std::string pattern = target.commands.InputBox(kDisplaySettingsPrompt, kDisplaySettingsTitle);
@@ -71,6 +39,34 @@ void RunVersionInfo(const SysMenuTarget& target) {
   const std::int32_t top = CentredOffset(screen.height, window.height);
   target.commands.MoveWindow(left, top);
   target.commands.ShowVersion();
+}
+
+}  // namespace
+
+std::optional<SysMenuCommand> SysMenuCommandOf(std::uint32_t message, std::uintptr_t wParam) {
+  if (message != kSystemCommandMessage) {
+    return std::nullopt;
+  }
+  for (const SysMenuItem& item : kSysMenuItems) {
+    if (wParam == static_cast<std::uintptr_t>(item.command)) {
+      return item.command;
+    }
+  }
+  return std::nullopt;
+}
+
+void RunSysMenuCommand(SysMenuCommand command, const SysMenuTarget& target) {
+  switch (command) {
+    case SysMenuCommand::kDisplaySettings:
+      RunDisplaySettings(target);
+      break;
+    case SysMenuCommand::kCalender:
+      target.commands.ShowCalender();
+      break;
+    case SysMenuCommand::kVersionInfo:
+      RunVersionInfo(target);
+      break;
+  }
 }
 
 std::int32_t CentredOffset(double outerTwips, double innerTwips) {

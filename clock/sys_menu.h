@@ -41,6 +41,10 @@ inline constexpr std::array<SysMenuItem, 3> kSysMenuItems{{
 // The standard Move command, taken out of the menu: the clock has no use for moving by keys.
 inline constexpr std::uint32_t kMoveCommand = 61456;  // SC_MOVE
 
+// What the display-settings command asks.
+inline constexpr char kDisplaySettingsPrompt[] = "表示フォーマットを入力して下さい(Format関数準拠)";
+inline constexpr char kDisplaySettingsTitle[] = "表示設定";
+
 // Shown when the chosen pattern could not be stored; the pattern is still used for this run.
 inline constexpr char kSaveFailedMessage[] =
     "表示フォーマットを保存できませんでした。この実行中だけ新しい表示フォーマットを使います。";
@@ -59,16 +63,12 @@ struct SysMenuTarget {
   std::string& displayFormat;
 };
 
-void RunSysMenuCommand(SysMenuCommand command, const SysMenuTarget& target);
-
-// Display settings: asks for a pattern; one that was typed (blanks count) is stored and becomes
+// Display settings asks for a pattern; one that was typed (blanks count) is stored and becomes
 // the display format. A failed save is shown to the user and the pattern is used anyway, so a
-// read-only registry costs the user the memory of the pattern, not the program.
-void RunDisplaySettings(const SysMenuTarget& target);
-
-// Version information: the clock window is restored, centred on the screen, and then the version
-// dialog is shown over it.
-void RunVersionInfo(const SysMenuTarget& target);
+// read-only registry costs the user the memory of the pattern, not the program. Version
+// information restores the clock window, centres it on the screen and shows the version dialog
+// over it.
+void RunSysMenuCommand(SysMenuCommand command, const SysMenuTarget& target);
 
 // The offset that centres an extent of `innerTwips` within `outerTwips`: the difference rounded
 // to whole twips, ties to even, then halved with the quotient truncated toward zero.

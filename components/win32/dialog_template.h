@@ -50,7 +50,6 @@ class DialogTemplate {
 
   // The finished template, valid until the next AddControl or the object's end.
   const DLGTEMPLATE* Get() const;
-  int ControlCount() const { return controlCount_; }
 
  private:
   void Append(WORD word) { words_.push_back(word); }

@@ -16,13 +16,9 @@ std::string WideToUtf8(std::wstring_view wide);
 
 // codePage CP_ACP is the system's ANSI code page (GetACP()).
 std::string WideToAnsi(std::wstring_view wide, UINT codePage = CP_ACP);
-std::wstring AnsiToWide(std::string_view ansi, UINT codePage = CP_ACP);
 
 inline std::string Utf8ToAnsi(std::string_view utf8, UINT codePage = CP_ACP) {
   return WideToAnsi(Utf8ToWide(utf8), codePage);
-}
-inline std::string AnsiToUtf8(std::string_view ansi, UINT codePage = CP_ACP) {
-  return WideToUtf8(AnsiToWide(ansi, codePage));
 }
 
 }  // namespace mirel::win32

@@ -53,8 +53,5 @@ std::string WideToUtf8(std::wstring_view wide) {
 std::string WideToAnsi(std::wstring_view wide, UINT codePage) {
   return FromWide(wide, codePage);
 }
-std::wstring AnsiToWide(std::string_view ansi, UINT codePage) {
-  return ToWide(ansi, codePage);
-}
 
 }  // namespace mirel::win32

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "clock/sys_menu.h"
 #include "components/win32/text_conversion.h"
 #include "tests/win32/input_box_modal_driver.h"
 

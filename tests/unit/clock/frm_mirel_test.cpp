@@ -21,15 +21,12 @@ struct FakePlatform : WindowHost, Timer, LoadedWindowList, ClockCommands {
   bool timerEnabled = false;
   MemorySettingsStore settings;
 
-  std::string Caption() const override { return caption; }
   void SetCaption(const std::string& text) override {
     calls.push_back("caption " + text);
     caption = text;
   }
-  WindowState GetWindowState() const override { return state; }
   void SetWindowState(WindowState s) override { state = s; }
   void Unload() override { calls.push_back("unload"); }
-  bool Enabled() const override { return timerEnabled; }
   void SetEnabled(bool enabled) override {
     calls.push_back(enabled ? "timer on" : "timer off");
     timerEnabled = enabled;

@@ -27,15 +27,12 @@ struct FakePlatform : WindowHost, Timer, LoadedWindowList, ClockCommands {
   WindowState state = WindowState::kMinimized;
   MemorySettingsStore settings;
 
-  std::string Caption() const override { return {}; }
   void SetCaption(const std::string&) override {}
-  WindowState GetWindowState() const override { return state; }
   void SetWindowState(WindowState s) override {
     calls.push_back(s == WindowState::kNormal ? "restore" : "state");
     state = s;
   }
   void Unload() override {}
-  bool Enabled() const override { return true; }
   void SetEnabled(bool) override {}
   void UnloadAll() override {}
 
