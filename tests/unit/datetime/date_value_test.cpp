@@ -73,13 +73,6 @@ TEST(DateValueTest, EveryDayAgreesWithChrono) {
   }
 }
 
-TEST(DateValueTest, DayOfYearAndSplit) {
-  const auto parts = SplitDateValue(DateSerial(2000, 12, 31) + TimeSerial(3, 4, 5));
-  EXPECT_EQ(parts.dayOfYear, 366);
-  EXPECT_EQ(parts.secondOfDay, 3 * 3600 + 4 * 60 + 5);
-  EXPECT_EQ(SplitDateValue(DateSerial(2001, 3, 1)).dayOfYear, 60);
-}
-
 struct SerialCase {
   std::int64_t year, month, day;
   int expectYear, expectMonth, expectDay;

@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "components/datetime/now.h"
-#include "components/errors.h"
 
 namespace mirel {
 namespace {
@@ -284,11 +283,6 @@ TEST(FormatPatternTest, CompiledOnceAndReused) {
   EXPECT_EQ(Format(Sample(), "yyyy"), "2000");
   EXPECT_EQ(Format(Sample(), "mm"), "01");
   EXPECT_EQ(Format(Sample(), "yyyy"), "2000");
-}
-
-TEST(FormatTest, ValuesOutsideTheDateRangeThrow) {
-  EXPECT_THROW(Format(3e6, "yyyy"), InvalidArgumentError);
-  EXPECT_THROW(Format(-7e5, ""), InvalidArgumentError);
 }
 
 }  // namespace
