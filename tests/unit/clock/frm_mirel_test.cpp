@@ -136,25 +136,5 @@ TEST(FrmMirelUnload, TimerStopsBeforeTheOtherWindowsAreUnloaded) {
   EXPECT_FALSE(platform.timerEnabled);
 }
 
-TEST(FrmMirelMessage, OnlyTheCalenderSystemCommandOpensTheCalender) {
-  struct Case {
-    std::uint32_t message;
-    std::uintptr_t wParam;
-    bool opensCalender;
-  };
-  const Case cases[] = {
-      {274, 101, true},
-      {274, 0xF060, false},  // SC_CLOSE goes on to default processing
-      {273, 101, false},     // WM_COMMAND with the same number
-      {0x0113, 101, false},  // WM_TIMER
-  };
-  for (const Case& c : cases) {
-    FakePlatform platform;
-    frmMirel form = platform.MakeForm();
-    form.msgMirel_Message(c.message, c.wParam, 0, 0);
-    EXPECT_EQ(platform.calls.size(), c.opensCalender ? 1u : 0u) << c.message << " " << c.wParam;
-  }
-}
-
 }  // namespace
 }  // namespace mirel

@@ -85,7 +85,9 @@ TEST(SysMenuDispatch, EachCommandDoesItsOwnWorkAndOtherMessagesNothing) {
       {274, 99, {}},
       {274, 103, {}},
       {274, 0xF120, {}},  // SC_RESTORE by the user: the system's business
+      {274, 0xF060, {}},  // SC_CLOSE goes on to default processing
       {273, 100, {}},     // a WM_COMMAND with the same number is no menu choice
+      {0x0113, 101, {}},  // WM_TIMER
   };
   for (const Case& c : cases) {
     FakePlatform platform;
