@@ -7,10 +7,10 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <map>
 #include <string>
 #include <vector>
 
+#include "bench/cpu_time_reporter.h"
 #include "calendar/day_off_list.h"
 #include "components/datetime/date_value.h"
 #include "components/format/date_text_reader.h"
@@ -114,28 +114,6 @@ BENCHMARK(BM_MonthLookupsPlainSearch)
     ->Arg(100000)
     ->Unit(benchmark::kMicrosecond);
 
-// Keeps each run's CPU time per iteration so the ratio can be printed after the table; CPU time,
-// because the wall clock of a shared machine swings more than the difference being measured.
-class RecordingReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
-        nanoseconds_[run.benchmark_name()] =
-            run.cpu_accumulated_time * 1e9 / static_cast<double>(run.iterations);
-      }
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-  double Nanoseconds(const std::string& name) const {
-    const auto found = nanoseconds_.find(name);
-    return found == nanoseconds_.end() ? 0.0 : found->second;
-  }
-
- private:
-  std::map<std::string, double> nanoseconds_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -143,7 +121,7 @@ int main(int argc, char** argv) {
     std::ofstream(FilePath(entries), std::ios::binary) << "\xEF\xBB\xBF" << FileText(entries);
   }
   benchmark::Initialize(&argc, argv);
-  RecordingReporter reporter;
+  mirel::CpuTimeReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
 

@@ -5,10 +5,10 @@
 
 #include <cstdio>
 #include <iostream>
-#include <map>
 #include <string>
 #include <vector>
 
+#include "bench/cpu_time_reporter.h"
 #include "calendar/day_off_list.h"
 #include "calendar/draw_calender.h"
 #include "components/datetime/date_value.h"
@@ -69,30 +69,15 @@ void BM_DrawCalender100000Entries(benchmark::State& state) {
 BENCHMARK(BM_DrawCalenderEmptyList);
 BENCHMARK(BM_DrawCalender100000Entries);
 
-// Keeps the CPU time per iteration of each benchmark for the ratio: on a shared machine the
-// wall-clock time mostly measures the neighbours.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
-        nanoseconds[run.benchmark_name()] = run.GetAdjustedCPUTime();
-      }
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-  std::map<std::string, double> nanoseconds;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   LargeList();  // loaded before the clock runs: the load is not what is measured here
-  RatioReporter reporter;
+  mirel::CpuTimeReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  const double empty = reporter.nanoseconds["BM_DrawCalenderEmptyList"];
-  const double large = reporter.nanoseconds["BM_DrawCalender100000Entries"];
+  const double empty = reporter.Nanoseconds("BM_DrawCalenderEmptyList");
+  const double large = reporter.Nanoseconds("BM_DrawCalender100000Entries");
   if (empty > 0 && large > 0) {
     std::cout << "DrawCalender CPU time with 100,000 holidays / with none: " << large / empty
               << (large / empty <= 1.2 ? " (within 20%)" : " (MORE than 20% slower)") << "\n";
