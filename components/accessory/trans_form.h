@@ -10,7 +10,6 @@ class TransForm {
  public:
   explicit TransForm(bool inborder = true) : inborder_(inborder) {}
   bool inborder() const { return inborder_; }
-  void set_inborder(bool value) { inborder_ = value; }
 
  private:
   bool inborder_;
