@@ -1,6 +1,5 @@
 #include "components/format/date_text_reader.h"
 
-#include <cmath>
 #include <cstddef>
 #include <string>
 

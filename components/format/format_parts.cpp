@@ -31,6 +31,15 @@ void TextSink::LongNumber(unsigned digits, int minDigits) {
   used_ += static_cast<std::size_t>(length);
 }
 
+std::size_t CharacterLength(std::string_view text, std::size_t pos) {
+  std::size_t length = 1;
+  while (pos + length < text.size() &&
+         (static_cast<unsigned char>(text[pos + length]) & 0xC0) == 0x80) {
+    ++length;
+  }
+  return length;
+}
+
 const EraInfo* EraOf(const DateTimeParts& parts, const LocaleData& locale) {
   const int date = parts.year * 10000 + parts.month * 100 + parts.day;
   const EraInfo* found = nullptr;
@@ -68,14 +77,7 @@ std::size_t RunLength(std::string_view text, std::size_t pos) {
 
 // The first character of a UTF-8 text (the NLS "t" picture: one letter of the designator).
 std::string_view FirstCharacter(std::string_view text) {
-  if (text.empty()) {
-    return text;
-  }
-  std::size_t length = 1;
-  while (length < text.size() && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) {
-    ++length;
-  }
-  return text.substr(0, length);
+  return text.empty() ? text : text.substr(0, CharacterLength(text, 0));
 }
 
 }  // namespace

@@ -89,16 +89,6 @@ std::size_t RunLength(std::string_view text, std::size_t pos) {
   return end - pos;
 }
 
-// The byte length of the UTF-8 character starting at pos (at least 1, within the text).
-std::size_t CharacterLength(std::string_view text, std::size_t pos) {
-  std::size_t length = 1;
-  while (pos + length < text.size() &&
-         (static_cast<unsigned char>(text[pos + length]) & 0xC0) == 0x80) {
-    ++length;
-  }
-  return length;
-}
-
 }  // namespace
 
 struct FormatPattern::Compiled {
@@ -173,7 +163,7 @@ void FormatPattern::Compiled::Compile() {
       case '\\':
         // A trailing backslash escapes nothing and is dropped.
         if (pos + 1 < p.size()) {
-          const std::size_t length = CharacterLength(p, pos + 1);
+          const std::size_t length = format_detail::CharacterLength(p, pos + 1);
           AddLiteral(p.substr(pos + 1, length));
           pos += 1 + length;
         } else {
