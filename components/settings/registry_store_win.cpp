@@ -14,20 +14,21 @@ using win32::Utf8ToWide;
 
 constexpr char kSettingsRoot[] = "Software\\VB and VBA Program Settings\\";
 
-// Reads a REG_SZ value; nothing when absent, of another type or unreadable.
+// Reads a REG_SZ value; nothing when absent, of another type or unreadable. A REG_EXPAND_SZ is
+// another type too: expanding it would turn %...% in a pattern into environment variables.
 bool ReadString(HKEY key, const std::wstring& name, std::wstring& value) {
   // The value may change between the size query and the read; a few rounds settle it.
   for (int attempt = 0; attempt < 4; ++attempt) {
     DWORD bytes = 0;
-    LSTATUS status =
-        ::RegGetValueW(key, nullptr, name.c_str(), RRF_RT_REG_SZ, nullptr, nullptr, &bytes);
+    LSTATUS status = ::RegGetValueW(key, nullptr, name.c_str(), RRF_RT_REG_SZ | RRF_NOEXPAND,
+                                    nullptr, nullptr, &bytes);
     if (status != ERROR_SUCCESS) {
       return false;
     }
     std::wstring buffer(bytes / sizeof(wchar_t) + 1, L'\0');
     bytes = static_cast<DWORD>(buffer.size() * sizeof(wchar_t));
-    status =
-        ::RegGetValueW(key, nullptr, name.c_str(), RRF_RT_REG_SZ, nullptr, buffer.data(), &bytes);
+    status = ::RegGetValueW(key, nullptr, name.c_str(), RRF_RT_REG_SZ | RRF_NOEXPAND, nullptr,
+                            buffer.data(), &bytes);
     if (status == ERROR_MORE_DATA) {
       continue;
     }

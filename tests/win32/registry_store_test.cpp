@@ -64,6 +64,7 @@ TEST_F(RegistryStoreTest, MissingOrUnreadableGivesTheDefault) {
   const DWORD number = 42;
   const BYTE binary[] = {0x79, 0x00, 0x79, 0x00};
   const wchar_t multi[] = L"yy\0mm\0";
+  const wchar_t expandable[] = L"%OS% yy";
   struct Case {
     DWORD type;
     const void* data;
@@ -73,6 +74,7 @@ TEST_F(RegistryStoreTest, MissingOrUnreadableGivesTheDefault) {
       {REG_DWORD, &number, sizeof(number)},
       {REG_BINARY, binary, sizeof(binary)},
       {REG_MULTI_SZ, multi, sizeof(multi)},
+      {REG_EXPAND_SZ, expandable, sizeof(expandable)},
       {REG_NONE, nullptr, 0},
   };
   for (const Case& c : wrongTypes) {
