@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "components/win32/unique_handle.h"
 #include "resources/resource_ids.h"
 
-// The icons of the program's resource script, loaded as the windows load them.
+// The program's resource script: its manifest, and its icons loaded as the windows load them.
 
 namespace mirel {
 namespace {
@@ -35,6 +37,19 @@ std::vector<COLORREF> DrawOver(HICON icon, int size, COLORREF background) {
     }
   }
   return pixels;
+}
+
+// The manifest is what makes the windows DPI aware and the dialogs' controls styled: without it
+// they would be stretched blurrily and drawn in the old look.
+TEST(VersionResourcesTest, ManifestAsksForPerMonitorDpiAndVisualStyles) {
+  HMODULE module = ::GetModuleHandleW(nullptr);
+  HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));  // RT_MANIFEST
+  ASSERT_NE(found, nullptr);
+  const auto* data = static_cast<const char*>(::LockResource(::LoadResource(module, found)));
+  ASSERT_NE(data, nullptr);
+  const std::string manifest(data, ::SizeofResource(module, found));
+  EXPECT_NE(manifest.find("PerMonitorV2"), std::string::npos);
+  EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls"), std::string::npos);
 }
 
 TEST(VersionResourcesTest, ApplicationIconHasEverySize) {
