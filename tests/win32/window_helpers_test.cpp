@@ -1,9 +1,10 @@
 // The window-level helpers: MsgHook, the loaded-windows collection, the one-copy lock, and the
-// text of the error box.
+// handler guard with its error box.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <vector>
 
 #include "clock/single_instance_win.h"
@@ -117,12 +118,6 @@ TEST(SingleInstanceLock, OneCopyPerExecutableName) {
   EXPECT_FALSE(SingleInstanceLock("MirelLockTest").PreviousInstance());
 }
 
-TEST(ErrorBoxText, NamesTheRunTimeErrorNumber) {
-  EXPECT_EQ(win32::ErrorBoxText(OverflowError("オーバーフローしました。")),
-            "実行時エラー '6':\n\nオーバーフローしました。");
-  EXPECT_EQ(win32::ErrorBoxText(std::runtime_error("x")), "エラーが発生しました。\n\nx");
-}
-
 std::vector<std::string> reports;
 
 TEST(RunHandler, ReportsAFailureAndLetsTheCallerGoOn) {
@@ -130,10 +125,13 @@ TEST(RunHandler, ReportsAFailureAndLetsTheCallerGoOn) {
   const auto previous =
       win32::SetFailureReporter([](HWND, const std::string& text) { reports.push_back(text); });
   EXPECT_TRUE(win32::RunHandler(nullptr, [] {}));
+  // The box names the run-time error's number, as the platform's own box did.
   EXPECT_FALSE(win32::RunHandler(nullptr, [] { throw OverflowError("overflow"); }));
+  EXPECT_FALSE(win32::RunHandler(nullptr, [] { throw std::runtime_error("x"); }));
   EXPECT_FALSE(win32::RunHandler(nullptr, [] { throw 42; }));
   EXPECT_EQ(reports,
-            (std::vector<std::string>{"実行時エラー '6':\n\noverflow", "エラーが発生しました。"}));
+            (std::vector<std::string>{"実行時エラー '6':\n\noverflow",
+                                      "エラーが発生しました。\n\nx", "エラーが発生しました。"}));
   // A failure while a report is open (a timer tick under the box) adds no second box.
   reports.clear();
   win32::SetFailureReporter([](HWND, const std::string& text) {
