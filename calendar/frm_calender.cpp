@@ -101,11 +101,7 @@ void frmCalender::LoadDayOff() {
 }
 
 std::string frmCalender::FindDayOff(std::string_view key) const {
-  try {
-    return DayOffList.Find(key);
-  } catch (const std::exception&) {
-    return "";
-  }
+  return DayOffList.Find(key);  // never throws
 }
 
 }  // namespace mirel
