@@ -172,32 +172,24 @@ TEST_F(DayOffFiles, PathJoinsOneSeparator) {
   EXPECT_EQ(DayOffPath("/"), "/DayOff.dat");
 }
 
-TEST_F(DayOffFiles, MissingFileLeavesTheListAsItWas) {
+TEST_F(DayOffFiles, EachLoadReplacesTheListAMissingFileKeepsIt) {
   DayOffList list;
   list.Load(DayOffPath(folder_));
   EXPECT_FALSE(list.IsDimensioned());
 
-  Write("1/1=A");
-  list.Load(DayOffPath(folder_));
-  fs::remove(DayOffPath(folder_));
-  list.Load(DayOffPath(folder_));
-  EXPECT_EQ(list.Find(Key(1, 1)), "A");
-}
-
-TEST_F(DayOffFiles, ADirectoryIsNoFile) {
-  fs::create_directory(DayOffPath(folder_));
-  DayOffList list;
-  list.Load(DayOffPath(folder_));
-  EXPECT_FALSE(list.IsDimensioned());
-}
-
-TEST_F(DayOffFiles, ReloadReplacesTheEntries) {
   Write("1/1=A\r\n1/2=B");
-  DayOffList list;
   list.Load(DayOffPath(folder_));
   Write("1/2=C");
   list.Load(DayOffPath(folder_));
   EXPECT_EQ(list.Find(Key(1, 1)), "");
+  EXPECT_EQ(list.Find(Key(1, 2)), "C");
+
+  fs::remove(DayOffPath(folder_));
+  list.Load(DayOffPath(folder_));
+  EXPECT_EQ(list.Find(Key(1, 2)), "C");
+
+  fs::create_directory(DayOffPath(folder_));  // a directory is no file either
+  list.Load(DayOffPath(folder_));
   EXPECT_EQ(list.Find(Key(1, 2)), "C");
 }
 
