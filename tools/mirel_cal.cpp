@@ -5,8 +5,11 @@
 // day); --today sets the current date (default: the system's).
 #include <unistd.h>
 
+#include <cerrno>
 #include <charconv>
 #include <cstdint>
+#include <cstdio>
+#include <cstring>
 #include <exception>
 #include <filesystem>
 #include <iostream>
@@ -122,6 +125,15 @@ int Run(int argc, char** argv) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(*options.dayOffFile, error)) {
       std::cerr << "mirel-cal: 祝日ファイルがありません: " << options.dayOffFile->string() << "\n";
+      return 1;
+    }
+    // The window opens without holidays when the file cannot be read; asked for by name, the
+    // file must be readable.
+    if (std::FILE* file = std::fopen(options.dayOffFile->c_str(), "rb")) {
+      std::fclose(file);
+    } else {
+      std::cerr << "mirel-cal: 祝日ファイルを開けません: " << options.dayOffFile->string() << ": "
+                << std::strerror(errno) << "\n";
       return 1;
     }
     dayOffList.Load(*options.dayOffFile);
