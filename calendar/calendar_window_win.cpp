@@ -21,6 +21,7 @@
 #include "components/win32/text_conversion.h"
 #include "components/win32/unique_handle.h"
 #include "components/win32/win_error.h"
+#include "components/win32/window_object.h"
 #include "resources/resource_ids.h"
 
 namespace mirel {
@@ -302,15 +303,12 @@ void CalenderWindow::PaintArrow(HWND picture, HDC dc, int iconId) {
 
 LRESULT CALLBACK CalenderWindow::FormProcedure(HWND window, UINT message, WPARAM wParam,
                                                LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self =
-        static_cast<CalenderWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    self->window_ = window;
-  }
-  auto* self = reinterpret_cast<CalenderWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* self = win32::WindowObject<CalenderWindow>(window, message, lParam);
   if (self == nullptr) {
     return ::DefWindowProcW(window, message, wParam, lParam);
+  }
+  if (message == WM_NCCREATE) {
+    self->window_ = window;
   }
   return self->OnFormMessage(message, wParam, lParam);
 }
@@ -358,12 +356,7 @@ LRESULT CalenderWindow::OnFormMessage(UINT message, WPARAM wParam, LPARAM lParam
 
 LRESULT CALLBACK CalenderWindow::PictureProcedure(HWND window, UINT message, WPARAM wParam,
                                                   LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self =
-        static_cast<CalenderWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<CalenderWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* self = win32::WindowObject<CalenderWindow>(window, message, lParam);
   if (self == nullptr) {
     return ::DefWindowProcW(window, message, wParam, lParam);
   }

@@ -7,6 +7,7 @@
 #include "components/win32/text_conversion.h"
 #include "components/win32/unique_handle.h"
 #include "components/win32/win_error.h"
+#include "components/win32/window_object.h"
 #include "resources/resource_ids.h"
 
 namespace mirel {
@@ -105,15 +106,12 @@ void ClockWindow::PlaceAtDesignPosition() {
 }
 
 LRESULT CALLBACK ClockWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self =
-        static_cast<ClockWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<ClockWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* self = win32::WindowObject<ClockWindow>(window, message, lParam);
   if (self == nullptr) {
     return ::DefWindowProcW(window, message, wParam, lParam);
+  }
+  if (message == WM_NCCREATE) {
+    self->window_ = window;
   }
   return self->HandleMessage(message, wParam, lParam);
 }
