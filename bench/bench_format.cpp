@@ -5,10 +5,10 @@
 
 #include <cstdio>
 #include <ctime>
-#include <map>
 #include <string>
 #include <vector>
 
+#include "bench/cpu_time_reporter.h"
 #include "components/datetime/date_value.h"
 #include "components/format/format.h"
 
@@ -85,27 +85,6 @@ void BM_FormatPatternAppendTo(benchmark::State& state) {
 }
 BENCHMARK(BM_FormatPatternAppendTo);
 
-// Prints as usual and keeps each benchmark's CPU time per iteration for the ratio: CPU time,
-// because the machines that run it are shared and wall time counts the waits for a core.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& run : runs) {
-      if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
-        nanoseconds_[run.benchmark_name()] = run.GetAdjustedCPUTime();
-      }
-    }
-  }
-  double Nanoseconds(const std::string& name) const {
-    const auto found = nanoseconds_.find(name);
-    return found == nanoseconds_.end() ? 0.0 : found->second;
-  }
-
- private:
-  std::map<std::string, double> nanoseconds_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -125,7 +104,7 @@ int main(int argc, char** argv) {
       }
     }
   }
-  RatioReporter reporter;
+  mirel::CpuTimeReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   const double format = reporter.Nanoseconds("BM_Format");
   const double strftime = reporter.Nanoseconds("BM_Strftime");
