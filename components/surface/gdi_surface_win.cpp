@@ -54,7 +54,7 @@ LOGFONTW DefaultGuiFont(UINT dpi) {
   return font;
 }
 
-GdiSurface::GdiSurface(Color background) : background_(background) {}
+GdiSurface::GdiSurface(Color background) : PictureBoxState(0, 0), background_(background) {}
 
 GdiSurface::~GdiSurface() {
   if (dc_) {
@@ -171,15 +171,11 @@ void GdiSurface::Cls() {
   if (!Empty()) {
     FillPixels(0, 0, widthPixels_, heightPixels_, background_);
   }
-  currentX_ = scaleX1_;
-  currentY_ = scaleY1_;
+  HomePen();
 }
 
 void GdiSurface::Scale(double x1, double y1, double x2, double y2) {
-  scaleX1_ = x1;
-  scaleY1_ = y1;
-  scaleX2_ = x2;
-  scaleY2_ = y2;
+  PictureBoxState::Scale(x1, y1, x2, y2);
   userScale_ = true;
 }
 

@@ -8,7 +8,7 @@
 
 #include <string_view>
 
-#include "components/surface/surface.h"
+#include "components/surface/picture_box_state.h"
 #include "components/win32/unique_handle.h"
 
 namespace mirel {
@@ -16,7 +16,7 @@ namespace mirel {
 // The default GUI font's description for `dpi`, with a Japanese-capable face.
 LOGFONTW DefaultGuiFont(UINT dpi);
 
-class GdiSurface : public Surface {
+class GdiSurface : public PictureBoxState {
  public:
   explicit GdiSurface(Color background = kWhite);
   ~GdiSurface() override;
@@ -37,17 +37,8 @@ class GdiSurface : public Surface {
 
   void Cls() override;
   void Scale(double x1, double y1, double x2, double y2) override;
-  double ScaleWidth() const override { return scaleX2_ - scaleX1_; }
-  double ScaleHeight() const override { return scaleY2_ - scaleY1_; }
   void SetDrawMode(int mode) override;
   void Line(double x1, double y1, double x2, double y2, Color color, LineKind kind) override;
-  double CurrentX() const override { return currentX_; }
-  double CurrentY() const override { return currentY_; }
-  void SetCurrentX(double x) override { currentX_ = x; }
-  void SetCurrentY(double y) override { currentY_ = y; }
-  Color ForeColor() const override { return foreColor_; }
-  void SetForeColor(Color color) override { foreColor_ = color; }
-  bool FontBold() const override { return bold_; }
   void SetFontBold(bool bold) override;
   double TextWidth(std::string_view text) const override;
   double TextHeight(std::string_view text) const override;
@@ -73,11 +64,7 @@ class GdiSurface : public Surface {
   UINT dpi_ = 0;
   int widthPixels_ = 0;
   int heightPixels_ = 0;
-  double scaleX1_ = 0, scaleY1_ = 0, scaleX2_ = 0, scaleY2_ = 0;
   bool userScale_ = false;  // until Scale is called the scale is in pixels
-  double currentX_ = 0, currentY_ = 0;
-  Color foreColor_ = kBlack;
-  bool bold_ = false;
 };
 
 }  // namespace mirel

@@ -78,25 +78,16 @@ int DisplayColumns(std::string_view text) {
 }
 
 TextSurface::TextSurface(int columns, int lines, Color background)
-    : columns_(std::max(columns, 1)),
+    : PictureBoxState(std::max(columns, 1), std::max(lines, 1)),
+      columns_(std::max(columns, 1)),
       lines_(std::max(lines, 1)),
-      background_(background),
-      scaleX2_(columns_),
-      scaleY2_(lines_) {
+      background_(background) {
   Cls();
 }
 
 void TextSurface::Cls() {
   cells_.assign(static_cast<std::size_t>(columns_ * lines_), BlankCell(background_));
-  currentX_ = scaleX1_;
-  currentY_ = scaleY1_;
-}
-
-void TextSurface::Scale(double x1, double y1, double x2, double y2) {
-  scaleX1_ = x1;
-  scaleY1_ = y1;
-  scaleX2_ = x2;
-  scaleY2_ = y2;
+  HomePen();
 }
 
 int TextSurface::ColumnOf(double x) const {

@@ -8,29 +8,18 @@
 #include <string_view>
 #include <vector>
 
-#include "components/surface/surface.h"
+#include "components/surface/picture_box_state.h"
 
 namespace mirel {
 
-class TextSurface : public Surface {
+class TextSurface : public PictureBoxState {
  public:
   // columns x lines character cells, all blank on the background colour.
   TextSurface(int columns, int lines, Color background = kWhite);
 
   void Cls() override;
-  void Scale(double x1, double y1, double x2, double y2) override;
-  double ScaleWidth() const override { return scaleX2_ - scaleX1_; }
-  double ScaleHeight() const override { return scaleY2_ - scaleY1_; }
   void SetDrawMode(int) override {}
   void Line(double x1, double y1, double x2, double y2, Color color, LineKind kind) override;
-  double CurrentX() const override { return currentX_; }
-  double CurrentY() const override { return currentY_; }
-  void SetCurrentX(double x) override { currentX_ = x; }
-  void SetCurrentY(double y) override { currentY_ = y; }
-  Color ForeColor() const override { return foreColor_; }
-  void SetForeColor(Color color) override { foreColor_ = color; }
-  bool FontBold() const override { return bold_; }
-  void SetFontBold(bool bold) override { bold_ = bold; }
   double TextWidth(std::string_view text) const override;
   double TextHeight(std::string_view text) const override;
   void Print(std::string_view text) override;
@@ -56,10 +45,6 @@ class TextSurface : public Surface {
   int lines_;
   Color background_;
   std::vector<Cell> cells_;
-  double scaleX1_ = 0, scaleY1_ = 0, scaleX2_, scaleY2_;
-  double currentX_ = 0, currentY_ = 0;
-  Color foreColor_ = kBlack;
-  bool bold_ = false;
 };
 
 // Display columns of UTF-8 text: 1 for characters below U+1100, 2 for the rest.
