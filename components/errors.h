@@ -10,13 +10,7 @@ namespace mirel {
 enum class ErrorNumber : int {
   kInvalidArgument = 5,  // "Invalid procedure call or argument"
   kOverflow = 6,
-  kSubscriptOutOfRange = 9,
-  kTypeMismatch = 13,
-  kFileNotFound = 53,
-  kDeviceIo = 57,
-  kTooManyFiles = 67,
   kPermissionDenied = 70,
-  kPathFileAccess = 75,
 };
 
 class RunTimeError : public std::runtime_error {
@@ -42,12 +36,6 @@ class InvalidArgumentError : public RunTimeError {
  public:
   explicit InvalidArgumentError(const std::string& message)
       : RunTimeError(ErrorNumber::kInvalidArgument, message) {}
-};
-
-// A file that exists could not be opened or read.
-class FileError : public RunTimeError {
- public:
-  FileError(ErrorNumber number, const std::string& message) : RunTimeError(number, message) {}
 };
 
 }  // namespace mirel

@@ -46,8 +46,6 @@ class FormState {
   // Switched on, each puts the stored position / size back at once and saves it at unload.
   void SetKeepPosition(bool keep);
   void SetKeepSize(bool keep);
-  bool KeepPosition() const { return keepPosition_; }
-  bool KeepSize() const { return keepSize_; }
 
   // What the unload does: stores the remembered parts of the window's rectangle.
   void Save();

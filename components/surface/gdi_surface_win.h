@@ -31,8 +31,6 @@ class GdiSurface : public PictureBoxState {
   // Copies the buffer to `target` at (0, 0).
   void CopyTo(HDC target) const;
   bool Empty() const { return widthPixels_ <= 0 || heightPixels_ <= 0 || !dc_; }
-  int WidthPixels() const { return widthPixels_; }
-  int HeightPixels() const { return heightPixels_; }
   HDC Dc() const { return dc_.Get(); }
 
   void Cls() override;

@@ -87,7 +87,6 @@ double RecordingSurface::ScaleHeight() const {
 
 void RecordingSurface::SetDrawMode(int mode) {
   Record({.kind = DrawOpKind::kDrawMode, .mode = mode});
-  drawMode_ = mode;
 }
 
 void RecordingSurface::Line(double x1, double y1, double x2, double y2, Color color,

@@ -67,7 +67,6 @@ class RecordingSurface : public Surface {
   // The next call of this kind after `skip` more such calls throws RunTimeError instead of
   // acting, as a failing platform call would.
   void FailOn(DrawOpKind kind, int skip = 0);
-  int DrawMode() const { return drawMode_; }
 
  private:
   void Record(DrawOp op) const;
@@ -80,7 +79,6 @@ class RecordingSurface : public Surface {
   double currentX_ = 0, currentY_ = 0;
   Color foreColor_ = kBlack;
   bool bold_ = false;
-  int drawMode_ = kDrawModeCopyPen;
   mutable std::vector<DrawOp> ops_;
   mutable bool failArmed_ = false;
   mutable DrawOpKind failKind_ = DrawOpKind::kCls;

@@ -104,7 +104,6 @@ class PaintGuard {
   PaintGuard& operator=(const PaintGuard&) = delete;
 
   HDC Dc() const noexcept { return dc_; }
-  const PAINTSTRUCT& Paint() const noexcept { return ps_; }
 
  private:
   HWND window_;
