@@ -145,12 +145,7 @@ void CalenderWindow::Load() {
   // A reloaded picture box starts from its design state, not from what the last drawing left.
   surface_.SetFontBold(false);
   surface_.SetForeColor(kBlack);
-  const UINT dpi = win32::SystemDpi();
-  RECT outer{win32::TwipsToPixels(kDesignBounds.left, dpi),
-             win32::TwipsToPixels(kDesignBounds.top, dpi),
-             win32::TwipsToPixels(kDesignBounds.left + kDesignBounds.width, dpi),
-             win32::TwipsToPixels(kDesignBounds.top + kDesignBounds.height, dpi)};
-  win32::AdjustWindowRectForDpi(outer, kStyle, kExStyle, dpi);
+  const RECT outer = OuterRect(kDesignBounds);  // at the system DPI: there is no window yet
   if (::CreateWindowExW(kExStyle, kFormClass, L"", kStyle, outer.left, outer.top,
                         outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
                         instance_, this) == nullptr) {
