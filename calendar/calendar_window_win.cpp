@@ -22,6 +22,7 @@
 #include "components/win32/unique_handle.h"
 #include "components/win32/win_error.h"
 #include "components/win32/window_object.h"
+#include "components/win32/work_area_fit_win.h"
 #include "resources/resource_ids.h"
 
 namespace mirel {
@@ -133,6 +134,7 @@ void CalenderWindow::Show() {
   if (window_ != nullptr) {
     if (::IsIconic(window_)) {
       ::ShowWindow(window_, SW_RESTORE);
+      win32::KeepInsideWorkArea(window_, win32::Oversize::kShrink);
     }
     ::SetForegroundWindow(window_);
     return;
@@ -145,7 +147,8 @@ void CalenderWindow::Load() {
   // A reloaded picture box starts from its design state, not from what the last drawing left.
   surface_.SetFontBold(false);
   surface_.SetForeColor(kBlack);
-  const RECT outer = OuterRect(kDesignBounds);  // at the system DPI: there is no window yet
+  // At the system DPI: there is no window yet.
+  const RECT outer = win32::FitIntoWorkArea(OuterRect(kDesignBounds), win32::Oversize::kShrink);
   if (::CreateWindowExW(kExStyle, kFormClass, L"", kStyle, outer.left, outer.top,
                         outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
                         instance_, this) == nullptr) {
@@ -229,7 +232,7 @@ void CalenderWindow::SetBounds(const FormRect& client) {
   if (window_ == nullptr) {
     return;
   }
-  RECT outer = OuterRect(client);
+  RECT outer = win32::FitIntoWorkArea(OuterRect(client), win32::Oversize::kShrink);
   ::SetWindowPos(window_, nullptr, outer.left, outer.top, outer.right - outer.left,
                  outer.bottom - outer.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
