@@ -3,7 +3,8 @@
 # window lies wholly on it at 96, 144 and 192 dpi. At 96 dpi the calendar and the restored clock
 # keep their design places; at higher DPIs the design places reach past the right and bottom
 # edges, and the windows move in just far enough to touch them, keeping their sizes. A stored
-# calendar place that reaches past the screen (it was stored on a larger one) is pulled inside.
+# calendar place that reaches past the screen (it was stored on a larger one) is pulled inside,
+# and the version dialog and the clock it centres lie on the screen.
 set -euo pipefail
 source "$(dirname "$0")/calendar_helpers.sh"
 cal_setup
@@ -36,6 +37,11 @@ expect_client() {  # class expected
   client=$(cal_probe client "$1")
   e2e_log "$1 client area: $client"
   [ "$client" = "$2" ] || e2e_fail "$1 client area '$client', expected '$2'"
+}
+
+version_dialog() {
+  xdotool search --all --onlyvisible --pid "$E2E_PID" --name '^バージョン情報$' 2>/dev/null |
+    head -n 1
 }
 
 restore_clock() {
@@ -94,6 +100,14 @@ for dpi in 96 144 192; do
       expect_on_screen clock "$CLOCK_WID"
     else
       expect_on_screen clock "$CLOCK_WID" flush
+      # The version command centres the clock and shows its dialog over it.
+      cal_probe syscommand frmMirel 102 >/dev/null
+      e2e_wait_until "$E2E_TIMEOUT" eval '[ -n "$(version_dialog)" ]' ||
+        e2e_fail "no version dialog"
+      expect_on_screen "version dialog" "$(version_dialog)"
+      expect_on_screen "centred clock" "$CLOCK_WID"
+      cal_probe close '#32770' >/dev/null
+      e2e_wait_until 10 eval '[ -z "$(version_dialog)" ]' || e2e_fail "the dialog did not close"
     fi
   fi
   close_program
