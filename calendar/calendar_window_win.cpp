@@ -147,8 +147,7 @@ void CalenderWindow::Load() {
   // A reloaded picture box starts from its design state, not from what the last drawing left.
   surface_.SetFontBold(false);
   surface_.SetForeColor(kBlack);
-  // At the system DPI: there is no window yet.
-  const RECT outer = win32::FitIntoWorkArea(OuterRect(kDesignBounds), win32::Oversize::kShrink);
+  const RECT outer = OuterRect(kDesignBounds);  // at the system DPI: there is no window yet
   if (::CreateWindowExW(kExStyle, kFormClass, L"", kStyle, outer.left, outer.top,
                         outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
                         instance_, this) == nullptr) {
@@ -171,6 +170,9 @@ void CalenderWindow::Load() {
   ::SetWindowPos(picNext_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
   Run([this] { form_.Form_Load(); });
+  // Once the load has put back the stored place and size, both together: the design place, or
+  // one stored on a larger screen or at a lower DPI, can reach past the work area.
+  win32::KeepInsideWorkArea(window_, win32::Oversize::kShrink);
   loaded_ = true;
   Run([this] { form_.Form_Resize(); });
   if (window_ != nullptr) {
@@ -232,7 +234,7 @@ void CalenderWindow::SetBounds(const FormRect& client) {
   if (window_ == nullptr) {
     return;
   }
-  RECT outer = win32::FitIntoWorkArea(OuterRect(client), win32::Oversize::kShrink);
+  RECT outer = OuterRect(client);
   ::SetWindowPos(window_, nullptr, outer.left, outer.top, outer.right - outer.left,
                  outer.bottom - outer.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -24,9 +24,10 @@ expect_client() {
   [ "$client" = "$1" ] || e2e_fail "client area '$client', expected '$1'"
 }
 
-store_place 1500 3000 4500 3000
+# Near the right edge, where only the stored size fits, not the design size: kept as stored.
+store_place 12750 3000 2250 1500
 cal_start_and_open
-expect_client "100 200 300 200"
+expect_client "850 200 150 100"
 cal_probe close frmMirel >/dev/null
 e2e_wait_exit "$E2E_PID" || e2e_fail "the program did not end"
 wait "$E2E_PID" || true
