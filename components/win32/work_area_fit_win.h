@@ -1,6 +1,7 @@
 // Keeps windows inside the work area of the monitor they belong to (the nearest one to their
 // rectangle), with the arithmetic of work_area_fit.h. Used wherever a window is placed.
-// Example: SetWindowPos with the rectangle FitIntoWorkArea(rect, Oversize::kShrink) gives.
+// Example: a rectangle computed from a design place goes through FitIntoWorkArea(rect,
+// Oversize::kShrink) before SetWindowPos; a dialog calls KeepInsideWorkArea once it is laid out.
 #pragma once
 
 #include <windows.h>
