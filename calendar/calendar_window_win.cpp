@@ -22,6 +22,7 @@
 #include "components/win32/unique_handle.h"
 #include "components/win32/win_error.h"
 #include "components/win32/window_object.h"
+#include "components/win32/work_area_fit_win.h"
 #include "resources/resource_ids.h"
 
 namespace mirel {
@@ -133,6 +134,7 @@ void CalenderWindow::Show() {
   if (window_ != nullptr) {
     if (::IsIconic(window_)) {
       ::ShowWindow(window_, SW_RESTORE);
+      win32::KeepInsideWorkArea(window_, win32::Oversize::kShrink);
     }
     ::SetForegroundWindow(window_);
     return;
@@ -168,6 +170,9 @@ void CalenderWindow::Load() {
   ::SetWindowPos(picNext_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
   Run([this] { form_.Form_Load(); });
+  // Once the load has put back the stored place and size, both together: the design place, or
+  // one stored on a larger screen or at a lower DPI, can reach past the work area.
+  win32::KeepInsideWorkArea(window_, win32::Oversize::kShrink);
   loaded_ = true;
   Run([this] { form_.Form_Resize(); });
   if (window_ != nullptr) {

@@ -8,6 +8,7 @@
 #include "components/win32/unique_handle.h"
 #include "components/win32/win_error.h"
 #include "components/win32/window_object.h"
+#include "components/win32/work_area_fit_win.h"
 #include "resources/resource_ids.h"
 
 namespace mirel {
@@ -96,7 +97,8 @@ void ClockWindow::PlaceAtDesignPosition() {
   // window was created on.
   for (int round = 0; round < 2; ++round) {
     const UINT dpi = win32::WindowDpi(window_);
-    const RECT rect = DesignFrame(dpi);
+    // Also where a restore brings it back: the minimised window's normal place is this one.
+    const RECT rect = win32::FitIntoWorkArea(DesignFrame(dpi), win32::Oversize::kKeepSize);
     ::SetWindowPos(window_, nullptr, rect.left, rect.top, rect.right - rect.left,
                    rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
     if (win32::WindowDpi(window_) == dpi) {

@@ -4,6 +4,7 @@
 
 #include "components/win32/dialog_template.h"
 #include "components/win32/text_conversion.h"
+#include "components/win32/work_area_fit_win.h"
 
 namespace mirel {
 namespace {
@@ -33,7 +34,10 @@ void MoveToDefaultPosition(HWND dialog, HWND owner) {
   if (top < area.top) {
     top = area.top;
   }
-  ::SetWindowPos(dialog, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const RECT fitted =
+      win32::FitIntoWorkArea({left, top, left + width, top + height}, win32::Oversize::kKeepSize);
+  ::SetWindowPos(dialog, nullptr, fitted.left, fitted.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept {

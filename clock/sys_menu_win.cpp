@@ -9,6 +9,7 @@
 #include "components/win32/dpi.h"
 #include "components/win32/text_conversion.h"
 #include "components/win32/unique_handle.h"
+#include "components/win32/work_area_fit_win.h"
 
 namespace mirel {
 namespace {
@@ -66,8 +67,13 @@ TwipsSize SysMenuWindow::WindowSize() const {
 
 void SysMenuWindow::MoveWindow(std::int32_t leftTwips, std::int32_t topTwips) {
   const int dpi = static_cast<int>(win32::WindowDpi(window_));
-  ::SetWindowPos(window_, nullptr, ::MulDiv(leftTwips, dpi, 1440), ::MulDiv(topTwips, dpi, 1440), 0,
-                 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  RECT frame{};
+  ::GetWindowRect(window_, &frame);
+  ::OffsetRect(&frame, ::MulDiv(leftTwips, dpi, 1440) - frame.left,
+               ::MulDiv(topTwips, dpi, 1440) - frame.top);
+  frame = win32::FitIntoWorkArea(frame, win32::Oversize::kKeepSize);
+  ::SetWindowPos(window_, nullptr, frame.left, frame.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void SysMenuWindow::ShowVersion() {

@@ -7,6 +7,7 @@
 #include "components/win32/dpi.h"
 #include "components/win32/text_conversion.h"
 #include "components/win32/unique_handle.h"
+#include "components/win32/work_area_fit_win.h"
 #include "resources/resource_ids.h"
 
 namespace mirel {
@@ -74,6 +75,8 @@ INT_PTR CALLBACK VersionDialogProc(HWND dialog, UINT message, WPARAM wParam,
         icon = context->scaled.Get();
       }
       ::SendDlgItemMessageW(dialog, kVersionIconId, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+      // Centred on the owner's monitor, a dialog larger than its work area would start off it.
+      win32::KeepInsideWorkArea(dialog, win32::Oversize::kKeepSize);
       return TRUE;  // the focus goes to the OK button, the first tab stop
     }
     case WM_COMMAND:
