@@ -13,9 +13,6 @@
 namespace mirel {
 namespace {
 
-// The menu texts are handed over in the Japanese ANSI code page, whatever the text is here.
-constexpr UINT kMenuCodePage = 932;
-
 TwipsSize PixelsToTwips(int width, int height, UINT dpi) {
   return {win32::PixelsToTwips(width, dpi), win32::PixelsToTwips(height, dpi)};
 }
@@ -29,12 +26,12 @@ void InstallSysMenu(HWND window) {
   }
   ::RemoveMenu(menu, kMoveCommand, MF_BYCOMMAND);
   for (const SysMenuItem& item : kSysMenuItems) {
-    const std::string text = win32::Utf8ToAnsi(item.text, kMenuCodePage);
+    const std::wstring text = win32::Utf8ToWide(item.text);
     const auto id = static_cast<UINT_PTR>(item.command);
     // Before the item with identifier 0: the separator above Close.
-    if (!::InsertMenuA(menu, 0, MF_BYCOMMAND | MF_STRING, id, text.c_str())) {
+    if (!::InsertMenuW(menu, 0, MF_BYCOMMAND | MF_STRING, id, text.c_str())) {
       // A menu without such a separator still offers the commands, at its end.
-      ::InsertMenuA(menu, static_cast<UINT>(-1), MF_BYPOSITION | MF_STRING, id, text.c_str());
+      ::InsertMenuW(menu, static_cast<UINT>(-1), MF_BYPOSITION | MF_STRING, id, text.c_str());
     }
   }
   ::DrawMenuBar(window);

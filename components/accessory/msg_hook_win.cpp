@@ -10,7 +10,7 @@ namespace mirel {
 
 struct MsgHookAccess {
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                    UINT_PTR /*id*/, DWORD_PTR data) {
+                                    UINT_PTR /*id*/, DWORD_PTR data) noexcept {
     auto* hook = reinterpret_cast<MsgHook*>(data);
     if (hook->handler_) {
       const HookMessage reported{message, wParam, lParam, reinterpret_cast<std::intptr_t>(window)};
@@ -42,7 +42,7 @@ void MsgHook::Attach(void* window, Handler handler) {
   window_ = window;
 }
 
-void MsgHook::Detach() {
+void MsgHook::Detach() noexcept {
   if (window_ != nullptr) {
     ::RemoveWindowSubclass(static_cast<HWND>(window_), &MsgHookAccess::Procedure, kSubclassId);
     window_ = nullptr;
