@@ -27,6 +27,9 @@
 namespace mirel {
 namespace {
 
+// The portable form spells the arrow keys as plain numbers.
+static_assert(kKeyLeft == VK_LEFT && kKeyRight == VK_RIGHT);
+
 constexpr wchar_t kFormClass[] = L"frmCalender";
 constexpr wchar_t kPictureClass[] = L"MirelCalenderPicture";
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "calendar/calender_window.h"
+#include "clock/frm_mirel.h"
 #include "clock/input_box_win.h"
 #include "components/accessory/version_info.h"
 #include "components/win32/app_info.h"
@@ -12,6 +13,10 @@
 
 namespace mirel {
 namespace {
+
+// The portable clock spells these Windows values as plain numbers.
+static_assert(kSystemCommandMessage == WM_SYSCOMMAND);
+static_assert(kMoveCommand == SC_MOVE);
 
 TwipsSize PixelsToTwips(int width, int height, UINT dpi) {
   return {win32::PixelsToTwips(width, dpi), win32::PixelsToTwips(height, dpi)};
@@ -62,9 +67,10 @@ TwipsSize SysMenuWindow::WindowSize() const {
 }
 
 void SysMenuWindow::MoveWindow(std::int32_t leftTwips, std::int32_t topTwips) {
-  const int dpi = static_cast<int>(win32::WindowDpi(window_));
-  ::SetWindowPos(window_, nullptr, ::MulDiv(leftTwips, dpi, 1440), ::MulDiv(topTwips, dpi, 1440), 0,
-                 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const UINT dpi = win32::WindowDpi(window_);
+  ::SetWindowPos(window_, nullptr, win32::TwipsToPixels(leftTwips, dpi),
+                 win32::TwipsToPixels(topTwips, dpi), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void SysMenuWindow::ShowVersion() {

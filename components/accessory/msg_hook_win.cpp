@@ -8,6 +8,12 @@
 
 namespace mirel {
 
+// A reported message keeps every bit of what the window got.
+static_assert(sizeof(HookMessage::message) == sizeof(UINT) &&
+              sizeof(HookMessage::wParam) == sizeof(WPARAM) &&
+              sizeof(HookMessage::lParam) == sizeof(LPARAM) &&
+              sizeof(HookMessage::window) == sizeof(HWND));
+
 struct MsgHookAccess {
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                     UINT_PTR /*id*/, DWORD_PTR data) noexcept {

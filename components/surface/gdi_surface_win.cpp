@@ -12,6 +12,12 @@ namespace mirel {
 
 namespace {
 
+// The portable surface's colours and drawing mode go to GDI as they are.
+static_assert(sizeof(Color) == sizeof(COLORREF));
+static_assert(kRed == RGB(255, 0, 0) && kBlue == RGB(0, 0, 255) && kWhite == RGB(255, 255, 255) &&
+              kBlack == RGB(0, 0, 0));
+static_assert(kDrawModeCopyPen == R2_COPYPEN);
+
 constexpr wchar_t kJapaneseFace[] = L"MS UI Gothic";
 
 bool HasJapaneseGlyphs(const LOGFONTW& font) {
