@@ -268,8 +268,8 @@ void CalenderWindow::Present() {
 void CalenderWindow::PaintArrow(HWND picture, HDC dc, int iconId) {
   RECT client{};
   ::GetClientRect(picture, &client);
-  win32::UniqueGdiObject blue(::CreateSolidBrush(kBlue));
-  ::FillRect(dc, &client, static_cast<HBRUSH>(blue.Get()));
+  win32::UniqueBrush blue(::CreateSolidBrush(kBlue));
+  ::FillRect(dc, &client, blue.Get());
   const int size = ::MulDiv(kArrowIconPixels, static_cast<int>(Dpi()), USER_DEFAULT_SCREEN_DPI);
   win32::UniqueHicon icon(static_cast<HICON>(
       ::LoadImageW(instance_, MAKEINTRESOURCEW(iconId), IMAGE_ICON, size, size, 0)));
