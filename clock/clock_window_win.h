@@ -10,8 +10,8 @@
 
 #include "clock/frm_mirel.h"
 #include "clock/sys_menu_win.h"
-#include "components/accessory/msg_hook.h"
-#include "components/accessory/trans_form.h"
+#include "components/form_controls/msg_hook.h"
+#include "components/form_controls/trans_form.h"
 #include "components/win32/loaded_windows.h"
 
 namespace mirel {

@@ -5,7 +5,7 @@
 #include "calendar/calender_window.h"
 #include "clock/frm_mirel.h"
 #include "clock/input_box_win.h"
-#include "components/accessory/version_info.h"
+#include "components/form_controls/version_info.h"
 #include "components/win32/app_info.h"
 #include "components/win32/dpi.h"
 #include "components/win32/text_conversion.h"

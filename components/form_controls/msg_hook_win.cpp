@@ -1,4 +1,4 @@
-#include "components/accessory/msg_hook.h"
+#include "components/form_controls/msg_hook.h"
 
 #include <windows.h>
 

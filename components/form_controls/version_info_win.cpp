@@ -1,4 +1,4 @@
-#include "components/accessory/version_info_win.h"
+#include "components/form_controls/version_info_win.h"
 
 #include <cstdio>
 
@@ -8,7 +8,6 @@
 #include "components/win32/text_conversion.h"
 #include "components/win32/unique_handle.h"
 #include "components/win32/window_procedure.h"
-#include "resources/resource_ids.h"
 
 namespace mirel {
 namespace {
@@ -64,9 +63,6 @@ INT_PTR VersionDialogState::OnMessage(HWND dialog, UINT message, WPARAM wParam, 
   switch (message) {
     case WM_INITDIALOG: {
       HICON icon = icon_;
-      if (icon == nullptr) {
-        icon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MIREL));
-      }
       if (icon == nullptr) {
         icon = ::LoadIconW(nullptr, IDI_APPLICATION);
       }

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "clock/single_instance_win.h"
-#include "components/accessory/msg_hook.h"
+#include "components/form_controls/msg_hook.h"
 #include "components/errors.h"
 #include "components/win32/dialog_template.h"
 #include "components/win32/loaded_windows.h"
