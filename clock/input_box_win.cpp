@@ -74,8 +74,8 @@ INT_PTR InputBoxDialog::OnMessage(HWND dialog, UINT message, WPARAM wParam, LPAR
 
 std::string InputBox(HWND owner, std::string_view prompt, std::string_view title) {
   using win32::DialogTemplate;
-  // The layout of the familiar input box: the prompt at the top left with room for a few lines,
-  // the two buttons stacked at the right, the text field across the bottom.
+  // The prompt at the top left with room for a few lines, read first; the two buttons stacked at
+  // the right, beside it; the text field across the whole width below, so a long pattern shows.
   DialogTemplate dialog(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
                         win32::Utf8ToWide(title), {0, 0, 250, 84}, win32::DialogUiFont());
   dialog.AddControl(DialogTemplate::kStatic, SS_LEFT | SS_NOPREFIX, {7, 7, 176, 48}, kPromptId,

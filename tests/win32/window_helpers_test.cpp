@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "clock/single_instance_win.h"
-#include "components/form_controls/msg_hook.h"
 #include "components/errors.h"
+#include "components/form_controls/msg_hook.h"
 #include "components/win32/dialog_template.h"
 #include "components/win32/loaded_windows.h"
 #include "components/win32/unique_handle.h"
@@ -129,7 +129,7 @@ TEST(RunHandler, ReportsAFailureAndLetsTheCallerGoOn) {
   const auto previous =
       win32::SetFailureReporter([](HWND, const std::string& text) { reports.push_back(text); });
   EXPECT_TRUE(win32::RunHandler(nullptr, [] {}));
-  // The box names the run-time error's number, as the platform's own box did.
+  // The box names a run-time error's number, which tells the kind of failure whatever the text.
   EXPECT_FALSE(win32::RunHandler(nullptr, [] { throw OverflowError("overflow"); }));
   EXPECT_FALSE(win32::RunHandler(nullptr, [] { throw std::runtime_error("x"); }));
   EXPECT_FALSE(win32::RunHandler(nullptr, [] { throw 42; }));
