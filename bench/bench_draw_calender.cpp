@@ -13,7 +13,7 @@
 #include "calendar/draw_calender.h"
 #include "components/datetime/date_value.h"
 #include "components/datetime/now.h"
-#include "components/surface/recording_surface.h"
+#include "tests/support/recording_surface.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "components/accessory/form_state.h"
+#include "components/form_controls/form_state.h"
 
 namespace mirel {
 

@@ -119,11 +119,7 @@ void DayOffList::Append(DayOffEntry entry) {
 }
 
 std::string DayOffList::Find(std::string_view key) const {
-  try {
-    return Find(key, CurrentLocale().dateSeparator);
-  } catch (const std::exception&) {
-    return {};
-  }
+  return Find(key, CurrentLocale().dateSeparator);
 }
 
 std::string DayOffList::Find(std::string_view key, std::string_view dateSeparator) const {

@@ -1,5 +1,5 @@
 // The month calendar window as a plain class: its state, its event handlers and its procedures.
-// The platform delivers the events (calendar_window_win.cpp); the handlers reach the platform
+// The platform delivers the events (calender_window_win.cpp); the handlers reach the platform
 // only through the host, the grid's surface and the settings store.
 #pragma once
 
@@ -10,7 +10,7 @@
 
 #include "calendar/calender_window_host.h"
 #include "calendar/day_off_list.h"
-#include "components/accessory/form_state.h"
+#include "components/form_controls/form_state.h"
 #include "components/settings/settings_store.h"
 #include "components/surface/surface.h"
 

@@ -3,11 +3,10 @@
 #include "clock/tick_schedule.h"
 #include "components/format/user_locale.h"
 #include "components/win32/dpi.h"
-#include "components/win32/loaded_windows.h"
 #include "components/win32/text_conversion.h"
 #include "components/win32/unique_handle.h"
 #include "components/win32/win_error.h"
-#include "components/win32/window_object.h"
+#include "components/win32/window_procedure.h"
 #include "components/win32/work_area_fit_win.h"
 #include "resources/resource_ids.h"
 
@@ -44,22 +43,6 @@ RECT DesignFrame(UINT dpi) {
   return rect;
 }
 
-ATOM RegisterClockClass(HINSTANCE instance, WNDPROC procedure) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = instance;
-  windowClass.hIcon = static_cast<HICON>(::LoadImageW(
-      instance, MAKEINTRESOURCEW(IDI_MIREL), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
-  windowClass.hIconSm = static_cast<HICON>(
-      ::LoadImageW(instance, MAKEINTRESOURCEW(IDI_MIREL), IMAGE_ICON,
-                   ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-  windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kClockWindowClass;
-  return ::RegisterClassExW(&windowClass);
-}
-
 }  // namespace
 
 ClockWindow::ClockWindow(HINSTANCE instance, SettingsStore& settings, Application app)
@@ -72,10 +55,9 @@ ClockWindow::~ClockWindow() {
 }
 
 void ClockWindow::Load() {
-  if (RegisterClockClass(instance_, &ClockWindow::Procedure) == 0 &&
-      ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
-    win32::ThrowWin32Error("RegisterClassExW");
-  }
+  win32::RegisterWindowClass({kClockWindowClass,
+                              &win32::WindowProcedure<ClockWindow, &ClockWindow::HandleMessage>, 0,
+                              reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), IDI_MIREL});
   const std::wstring caption = win32::Utf8ToWide(kDesignCaption);
   if (::CreateWindowExW(kExStyle, kClockWindowClass, caption.c_str(), kStyle, CW_USEDEFAULT,
                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance_,
@@ -107,22 +89,14 @@ void ClockWindow::PlaceAtDesignPosition() {
   }
 }
 
-LRESULT CALLBACK ClockWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = win32::WindowObject<ClockWindow>(window, message, lParam);
-  if (self == nullptr) {
-    return ::DefWindowProcW(window, message, wParam, lParam);
-  }
-  if (message == WM_NCCREATE) {
-    self->window_ = window;
-  }
-  return self->HandleMessage(message, wParam, lParam);
-}
-
-LRESULT ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  HWND window = window_;
+LRESULT ClockWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_NCCREATE:
+      window_ = window;
+      sysMenu_.SetWindow(window);
+      break;
     case WM_CREATE:
-      win32::RunHandler(window, [window] { win32::LoadedWindows::Add(window); });
+      registration_.emplace(window);
       return 0;
     case WM_TIMER:
       if (wParam == kTimerId) {
@@ -154,21 +128,14 @@ LRESULT ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       info->ptMinTrackSize = {frame.right - frame.left, frame.bottom - frame.top};
       return 0;
     }
-    case WM_DPICHANGED: {
-      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-      ::SetWindowPos(window, nullptr, suggested->left, suggested->top,
-                     suggested->right - suggested->left, suggested->bottom - suggested->top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-      return 0;
-    }
     case WM_DESTROY:
       win32::RunHandler(window, [this] { form_.Form_Unload(); });
       ::KillTimer(window, kTimerId);  // whatever the handler did
       ::PostQuitMessage(0);
       return 0;
     case WM_NCDESTROY:
-      win32::LoadedWindows::Remove(window);
-      ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+      registration_.reset();
+      sysMenu_.SetWindow(nullptr);
       window_ = nullptr;
       break;
     default:

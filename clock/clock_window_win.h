@@ -5,12 +5,14 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "clock/frm_mirel.h"
 #include "clock/sys_menu_win.h"
-#include "components/accessory/msg_hook.h"
-#include "components/accessory/trans_form.h"
+#include "components/form_controls/msg_hook.h"
+#include "components/form_controls/trans_form.h"
+#include "components/win32/loaded_windows.h"
 
 namespace mirel {
 
@@ -27,7 +29,6 @@ class ClockWindow final : WindowHost, Timer, LoadedWindowList {
   // unless the load sequence unloaded it (a second copy): then the program's quit message is
   // already posted.
   void Load();
-  HWND Handle() const { return window_; }
 
  private:
   // WindowHost
@@ -39,8 +40,7 @@ class ClockWindow final : WindowHost, Timer, LoadedWindowList {
   // LoadedWindowList
   void UnloadAll() override;
 
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void ArmTimer();
   void Tick();
   void PlaceAtDesignPosition();
@@ -49,7 +49,8 @@ class ClockWindow final : WindowHost, Timer, LoadedWindowList {
   HINSTANCE instance_;
   HWND window_ = nullptr;
   bool timerEnabled_ = false;
-  SysMenuWindow sysMenu_{window_};
+  std::optional<win32::LoadedWindowRegistration> registration_;
+  SysMenuWindow sysMenu_;
   frmMirel form_;
   MsgHook msgMirel_;
   TransForm trfMirel_{/*inborder=*/true};

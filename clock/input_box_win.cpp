@@ -4,6 +4,7 @@
 
 #include "components/win32/dialog_template.h"
 #include "components/win32/text_conversion.h"
+#include "components/win32/window_procedure.h"
 #include "components/win32/work_area_fit_win.h"
 
 namespace mirel {
@@ -11,10 +12,6 @@ namespace {
 
 constexpr int kPromptId = 100;
 constexpr int kTextId = 101;
-
-struct InputBoxContext {
-  std::wstring text;  // filled on OK
-};
 
 // Centred horizontally on the monitor's work area, a third of the way down it.
 void MoveToDefaultPosition(HWND dialog, HWND owner) {
@@ -40,25 +37,30 @@ void MoveToDefaultPosition(HWND dialog, HWND owner) {
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+// What the box's dialog procedure keeps: the text typed, taken on OK.
+class InputBoxDialog {
+ public:
+  INT_PTR OnMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+  const std::wstring& Text() const { return text_; }
+
+ private:
+  std::wstring text_;
+};
+
+INT_PTR InputBoxDialog::OnMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   switch (message) {
     case WM_INITDIALOG:
-      ::SetWindowLongPtrW(dialog, DWLP_USER, lParam);
       MoveToDefaultPosition(dialog, ::GetWindow(dialog, GW_OWNER));
       return TRUE;  // the focus goes to the text field, the first tab stop
     case WM_COMMAND:
       if (LOWORD(wParam) == IDOK) {
-        auto* context = reinterpret_cast<InputBoxContext*>(::GetWindowLongPtrW(dialog, DWLP_USER));
+        // Ended first: should taking the text fail, the box still closes, as with nothing typed.
+        ::EndDialog(dialog, IDOK);
         HWND field = ::GetDlgItem(dialog, kTextId);
         const int length = ::GetWindowTextLengthW(field);
-        try {
-          context->text.assign(static_cast<std::size_t>(length) + 1, L'\0');
-          const int copied = ::GetWindowTextW(field, context->text.data(), length + 1);
-          context->text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-        } catch (...) {
-          context->text.clear();  // no memory for the text: treated as nothing typed
-        }
-        ::EndDialog(dialog, IDOK);
+        text_.assign(static_cast<std::size_t>(length) + 1, L'\0');
+        const int copied = ::GetWindowTextW(field, text_.data(), length + 1);
+        text_.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
         return TRUE;
       }
       if (LOWORD(wParam) == IDCANCEL) {
@@ -76,8 +78,8 @@ INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
 
 std::string InputBox(HWND owner, std::string_view prompt, std::string_view title) {
   using win32::DialogTemplate;
-  // The layout of the familiar input box: the prompt at the top left with room for a few lines,
-  // the two buttons stacked at the right, the text field across the bottom.
+  // The prompt at the top left with room for a few lines, read first; the two buttons stacked at
+  // the right, beside it; the text field across the whole width below, so a long pattern shows.
   DialogTemplate dialog(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
                         win32::Utf8ToWide(title), {0, 0, 250, 84}, win32::DialogUiFont());
   dialog.AddControl(DialogTemplate::kStatic, SS_LEFT | SS_NOPREFIX, {7, 7, 176, 48}, kPromptId,
@@ -89,10 +91,11 @@ std::string InputBox(HWND owner, std::string_view prompt, std::string_view title
   dialog.AddControl(DialogTemplate::kButton, BS_PUSHBUTTON | WS_TABSTOP, {191, 25, 52, 14},
                     IDCANCEL, L"キャンセル");
 
-  InputBoxContext context;
-  const INT_PTR result =
-      win32::ShowModalDialog(dialog, owner, InputBoxProc, reinterpret_cast<LPARAM>(&context));
-  return result == IDOK ? win32::WideToUtf8(context.text) : std::string();
+  InputBoxDialog box;
+  const INT_PTR result = win32::ShowModalDialog(
+      dialog, owner, &win32::DialogProcedure<InputBoxDialog, &InputBoxDialog::OnMessage>,
+      reinterpret_cast<LPARAM>(&box));
+  return result == IDOK ? win32::WideToUtf8(box.Text()) : std::string();
 }
 
 }  // namespace mirel

@@ -1,7 +1,7 @@
-// The input box: a modal dialog that asks for one line of text, as the platform's own input box
-// does. It shows the prompt, an empty text field (a normal edit control, so the IME works), and
-// OK and キャンセル buttons; Enter is OK and Escape is Cancel. It stands centred across the
-// owner's monitor a third of the way down, where users expect such a question.
+// The input box: a modal dialog that asks for one line of text. It shows the prompt, an empty
+// text field (a normal edit control, so the IME works), and OK and キャンセル buttons; Enter is
+// OK and Escape is Cancel. It stands centred across the owner's monitor a third of the way down,
+// where users expect such a question.
 // Example:
 //   std::string pattern = InputBox(clockWindow, kDisplaySettingsPrompt, kDisplaySettingsTitle);
 //   if (!pattern.empty()) { ... }  // OK with text typed

@@ -3,8 +3,9 @@
 #include <memory>
 
 #include "calendar/calender_window.h"
+#include "clock/frm_mirel.h"
 #include "clock/input_box_win.h"
-#include "components/accessory/version_info.h"
+#include "components/form_controls/version_info.h"
 #include "components/win32/app_info.h"
 #include "components/win32/dpi.h"
 #include "components/win32/text_conversion.h"
@@ -14,8 +15,9 @@
 namespace mirel {
 namespace {
 
-// The menu texts are handed over in the Japanese ANSI code page, whatever the text is here.
-constexpr UINT kMenuCodePage = 932;
+// The portable clock spells these Windows values as plain numbers.
+static_assert(kSystemCommandMessage == WM_SYSCOMMAND);
+static_assert(kMoveCommand == SC_MOVE);
 
 TwipsSize PixelsToTwips(int width, int height, UINT dpi) {
   return {win32::PixelsToTwips(width, dpi), win32::PixelsToTwips(height, dpi)};
@@ -30,12 +32,12 @@ void InstallSysMenu(HWND window) {
   }
   ::RemoveMenu(menu, kMoveCommand, MF_BYCOMMAND);
   for (const SysMenuItem& item : kSysMenuItems) {
-    const std::string text = win32::Utf8ToAnsi(item.text, kMenuCodePage);
+    const std::wstring text = win32::Utf8ToWide(item.text);
     const auto id = static_cast<UINT_PTR>(item.command);
     // Before the item with identifier 0: the separator above Close.
-    if (!::InsertMenuA(menu, 0, MF_BYCOMMAND | MF_STRING, id, text.c_str())) {
+    if (!::InsertMenuW(menu, 0, MF_BYCOMMAND | MF_STRING, id, text.c_str())) {
       // A menu without such a separator still offers the commands, at its end.
-      ::InsertMenuA(menu, static_cast<UINT>(-1), MF_BYPOSITION | MF_STRING, id, text.c_str());
+      ::InsertMenuW(menu, static_cast<UINT>(-1), MF_BYPOSITION | MF_STRING, id, text.c_str());
     }
   }
   ::DrawMenuBar(window);
@@ -66,11 +68,11 @@ TwipsSize SysMenuWindow::WindowSize() const {
 }
 
 void SysMenuWindow::MoveWindow(std::int32_t leftTwips, std::int32_t topTwips) {
-  const int dpi = static_cast<int>(win32::WindowDpi(window_));
+  const UINT dpi = win32::WindowDpi(window_);
   RECT frame{};
   ::GetWindowRect(window_, &frame);
-  ::OffsetRect(&frame, ::MulDiv(leftTwips, dpi, 1440) - frame.left,
-               ::MulDiv(topTwips, dpi, 1440) - frame.top);
+  ::OffsetRect(&frame, win32::TwipsToPixels(leftTwips, dpi) - frame.left,
+               win32::TwipsToPixels(topTwips, dpi) - frame.top);
   frame = win32::FitIntoWorkArea(frame, win32::Oversize::kKeepSize);
   ::SetWindowPos(window_, nullptr, frame.left, frame.top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

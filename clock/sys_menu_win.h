@@ -11,14 +11,14 @@ namespace mirel {
 
 // Takes Move out of `window`'s system menu and puts the three commands in, together, just
 // before the first item whose identifier is 0 (the separator above Close); then redraws.
-// The item texts go to InsertMenuA in code page 932.
+// The texts go in as UTF-16, so they read right whatever the system's ANSI code page.
 void InstallSysMenu(HWND window);
 
 class SysMenuWindow final : public ClockCommands {
  public:
-  // `window` is the clock window's handle as its owner keeps it: read at each call, since the
+  // The clock window the commands act on, set when it is created and cleared when it goes: the
   // window is created after this object.
-  explicit SysMenuWindow(const HWND& window) : window_(window) {}
+  void SetWindow(HWND window) { window_ = window; }
 
   void InstallSysMenu() override;
   std::string InputBox(std::string_view prompt, std::string_view title) override;
@@ -30,7 +30,7 @@ class SysMenuWindow final : public ClockCommands {
   void ShowWarning(const std::string& message) override;
 
  private:
-  const HWND& window_;
+  HWND window_ = nullptr;
 };
 
 }  // namespace mirel

@@ -6,16 +6,23 @@
 #include <iterator>
 #include <string>
 
+#include "components/win32/dpi.h"
 #include "components/win32/text_conversion.h"
 
 namespace mirel {
 
 namespace {
 
+// The portable surface's colours and drawing mode go to GDI as they are.
+static_assert(sizeof(Color) == sizeof(COLORREF));
+static_assert(kRed == RGB(255, 0, 0) && kBlue == RGB(0, 0, 255) && kWhite == RGB(255, 255, 255) &&
+              kBlack == RGB(0, 0, 0));
+static_assert(kDrawModeCopyPen == R2_COPYPEN);
+
 constexpr wchar_t kJapaneseFace[] = L"MS UI Gothic";
 
 bool HasJapaneseGlyphs(const LOGFONTW& font) {
-  win32::UniqueGdiObject handle(::CreateFontIndirectW(&font));
+  win32::UniqueFont handle(::CreateFontIndirectW(&font));
   win32::UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
   if (!handle || !dc) {
     return false;
@@ -29,12 +36,6 @@ bool HasJapaneseGlyphs(const LOGFONTW& font) {
   return std::none_of(std::begin(glyphs), std::end(glyphs), [](WORD g) { return g == 0xFFFF; });
 }
 
-int ScreenDpi() {
-  win32::WindowDcGuard screen(nullptr);
-  int dpi = ::GetDeviceCaps(screen.Dc(), LOGPIXELSY);
-  return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
-}
-
 }  // namespace
 
 LOGFONTW DefaultGuiFont(UINT dpi) {
@@ -44,7 +45,8 @@ LOGFONTW DefaultGuiFont(UINT dpi) {
     font.lfCharSet = DEFAULT_CHARSET;
   }
   // The stock font is made for the system DPI; the window may stand on a monitor of another.
-  font.lfHeight = ::MulDiv(font.lfHeight, static_cast<int>(dpi), ScreenDpi());
+  font.lfHeight =
+      ::MulDiv(font.lfHeight, static_cast<int>(dpi), static_cast<int>(win32::SystemDpi()));
   font.lfWeight = FW_NORMAL;
   if (!HasJapaneseGlyphs(font)) {
     // Weekday names and holidays are Japanese: a face without those glyphs would print boxes.
@@ -56,22 +58,8 @@ LOGFONTW DefaultGuiFont(UINT dpi) {
 
 GdiSurface::GdiSurface(Color background) : PictureBoxState(0, 0), background_(background) {}
 
-GdiSurface::~GdiSurface() {
-  if (dc_) {
-    if (originalBitmap_ != nullptr) {
-      ::SelectObject(dc_.Get(), originalBitmap_);
-    }
-    if (originalFont_ != nullptr) {
-      ::SelectObject(dc_.Get(), originalFont_);
-    }
-  }
-}
-
 void GdiSurface::Resize(HDC reference, int widthPixels, int heightPixels) {
-  if (dc_ && originalBitmap_ != nullptr) {
-    ::SelectObject(dc_.Get(), originalBitmap_);
-    originalBitmap_ = nullptr;
-  }
+  bitmapSelection_.reset();
   bitmap_.Reset();
   widthPixels_ = std::max(widthPixels, 0);
   heightPixels_ = std::max(heightPixels, 0);
@@ -91,7 +79,7 @@ void GdiSurface::Resize(HDC reference, int widthPixels, int heightPixels) {
       widthPixels_ = heightPixels_ = 0;
       return;
     }
-    originalBitmap_ = ::SelectObject(dc_.Get(), bitmap_.Get());
+    bitmapSelection_.emplace(dc_.Get(), bitmap_.Get());
   }
   if (!userScale_) {
     scaleX2_ = widthPixels_;
@@ -105,30 +93,26 @@ void GdiSurface::SetDpi(UINT dpi) {
   }
   dpi_ = dpi;
   LOGFONTW font = DefaultGuiFont(dpi);
-  win32::UniqueGdiObject regular(::CreateFontIndirectW(&font));
+  win32::UniqueFont regular(::CreateFontIndirectW(&font));
   font.lfWeight = FW_BOLD;
-  win32::UniqueGdiObject bold(::CreateFontIndirectW(&font));
+  win32::UniqueFont bold(::CreateFontIndirectW(&font));
   if (!regular || !bold) {
     return;
   }
-  if (dc_ && originalFont_ != nullptr) {
-    ::SelectObject(dc_.Get(), originalFont_);
-    originalFont_ = nullptr;
-  }
+  fontSelection_.reset();
   regularFont_ = std::move(regular);
   boldFont_ = std::move(bold);
   SelectCurrentFont();
 }
 
 void GdiSurface::SelectCurrentFont() {
-  HGDIOBJ font = bold_ ? boldFont_.Get() : regularFont_.Get();
+  HFONT font = bold_ ? boldFont_.Get() : regularFont_.Get();
   if (!dc_ || font == nullptr) {
     return;
   }
-  HGDIOBJ previous = ::SelectObject(dc_.Get(), font);
-  if (originalFont_ == nullptr) {
-    originalFont_ = previous;
-  }
+  // The DC's own font goes back first, so the guard always holds that one.
+  fontSelection_.reset();
+  fontSelection_.emplace(dc_.Get(), font);
 }
 
 void GdiSurface::CopyTo(HDC target) const {
@@ -161,9 +145,9 @@ int GdiSurface::PixelY(double y) const {
 
 void GdiSurface::FillPixels(int left, int top, int right, int bottom, Color color) {
   RECT rect{left, top, right, bottom};
-  win32::UniqueGdiObject brush(::CreateSolidBrush(color));
+  win32::UniqueBrush brush(::CreateSolidBrush(color));
   if (brush) {
-    ::FillRect(dc_.Get(), &rect, static_cast<HBRUSH>(brush.Get()));
+    ::FillRect(dc_.Get(), &rect, brush.Get());
   }
 }
 

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string_view>
 
 #include "components/surface/picture_box_state.h"
@@ -19,7 +20,6 @@ LOGFONTW DefaultGuiFont(UINT dpi);
 class GdiSurface : public PictureBoxState {
  public:
   explicit GdiSurface(Color background = kWhite);
-  ~GdiSurface() override;
   GdiSurface(const GdiSurface&) = delete;
   GdiSurface& operator=(const GdiSurface&) = delete;
 
@@ -54,11 +54,12 @@ class GdiSurface : public PictureBoxState {
 
   Color background_;
   win32::UniqueMemoryDc dc_;
-  win32::UniqueGdiObject bitmap_;
-  HGDIOBJ originalBitmap_ = nullptr;
-  HGDIOBJ originalFont_ = nullptr;
-  win32::UniqueGdiObject regularFont_;
-  win32::UniqueGdiObject boldFont_;
+  win32::UniqueBitmap bitmap_;
+  win32::UniqueFont regularFont_;
+  win32::UniqueFont boldFont_;
+  // Declared after what they select, so they put the DC's own objects back before those go.
+  std::optional<win32::SelectObjectGuard> bitmapSelection_;
+  std::optional<win32::SelectObjectGuard> fontSelection_;
   UINT dpi_ = 0;
   int widthPixels_ = 0;
   int heightPixels_ = 0;

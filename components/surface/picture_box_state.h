@@ -25,9 +25,7 @@ class PictureBoxState : public Surface {
   double CurrentY() const override { return currentY_; }
   void SetCurrentX(double x) override { currentX_ = x; }
   void SetCurrentY(double y) override { currentY_ = y; }
-  Color ForeColor() const override { return foreColor_; }
   void SetForeColor(Color color) override { foreColor_ = color; }
-  bool FontBold() const override { return bold_; }
   void SetFontBold(bool bold) override { bold_ = bold; }
 
  protected:

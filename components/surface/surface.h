@@ -35,9 +35,7 @@ class Surface {
   virtual double CurrentY() const = 0;
   virtual void SetCurrentX(double x) = 0;
   virtual void SetCurrentY(double y) = 0;
-  virtual Color ForeColor() const = 0;
   virtual void SetForeColor(Color color) = 0;
-  virtual bool FontBold() const = 0;
   virtual void SetFontBold(bool bold) = 0;
   // One line of text in the current font and weight, in user units.
   virtual double TextWidth(std::string_view text) const = 0;

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "components/win32/dpi.h"
 #include "components/win32/win_error.h"
 
 namespace mirel::win32 {
@@ -16,13 +17,8 @@ DialogFont DialogUiFont() {
     return {L"MS Shell Dlg", 9};
   }
   // The metrics are given in pixels at the system DPI; a template wants points.
-  int systemDpi = 96;
-  if (HDC screen = ::GetDC(nullptr)) {
-    systemDpi = ::GetDeviceCaps(screen, LOGPIXELSY);
-    ::ReleaseDC(nullptr, screen);
-  }
   const LONG height = metrics.lfMessageFont.lfHeight;
-  const int points = ::MulDiv(height < 0 ? -height : height, 72, systemDpi > 0 ? systemDpi : 96);
+  const int points = ::MulDiv(height < 0 ? -height : height, 72, static_cast<int>(SystemDpi()));
   DialogFont font;
   font.face = metrics.lfMessageFont.lfFaceName;
   font.pointSize = static_cast<WORD>(points < 6 ? 9 : points);

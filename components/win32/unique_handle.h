@@ -71,8 +71,9 @@ struct WindowTraits {
   static Handle Invalid() noexcept { return nullptr; }
   static void Close(Handle h) noexcept { ::DestroyWindow(h); }
 };
-struct GdiObjectTraits {  // fonts, brushes, pens, bitmaps, regions
-  using Handle = HGDIOBJ;
+template <typename Object>
+struct GdiTraits {  // fonts, brushes, pens, bitmaps, regions
+  using Handle = Object;
   static Handle Invalid() noexcept { return nullptr; }
   static void Close(Handle h) noexcept { ::DeleteObject(h); }
 };
@@ -91,7 +92,10 @@ using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueFileHandle = UniqueHandle<FileHandleTraits>;
 using UniqueHkey = UniqueHandle<RegKeyTraits>;
 using UniqueHwnd = UniqueHandle<WindowTraits>;
-using UniqueGdiObject = UniqueHandle<GdiObjectTraits>;
+using UniqueGdiObject = UniqueHandle<GdiTraits<HGDIOBJ>>;  // of a kind not known here
+using UniqueFont = UniqueHandle<GdiTraits<HFONT>>;
+using UniqueBrush = UniqueHandle<GdiTraits<HBRUSH>>;
+using UniqueBitmap = UniqueHandle<GdiTraits<HBITMAP>>;
 using UniqueMemoryDc = UniqueHandle<MemoryDcTraits>;
 using UniqueHicon = UniqueHandle<IconTraits>;
 

@@ -1,6 +1,6 @@
-// Win32 error helpers and the guard every window procedure handler runs in: no exception may
-// cross a window procedure (the system would unwind through foreign frames), so a failure is
-// shown to the user in a Japanese message box and the program keeps running.
+// Win32 error helpers and the guard every callback from Windows runs in: no exception may cross
+// a window procedure (the system would unwind through foreign frames), so a failure is shown to
+// the user in a Japanese message box and the program keeps running.
 // Example:
 //   case WM_TIMER: RunHandler(hwnd, [&] { form.timMirel_Timer(); }); return 0;
 #pragma once
@@ -37,19 +37,31 @@ void ReportHandlerFailure(HWND owner) noexcept;  // an exception of unknown type
 using FailureReporter = void (*)(HWND owner, const std::string& text);
 FailureReporter SetFailureReporter(FailureReporter reporter) noexcept;
 
-// Runs one event handler; any exception it throws is reported and swallowed.
-// Returns false when the handler failed.
-template <typename Handler>
-bool RunHandler(HWND owner, Handler&& handler) noexcept {
+// The body of a function Windows calls back: returns what `body` returns, or, when it throws
+// anything at all, reports the failure and returns what `fallback` (which must not throw) gives.
+template <typename Body, typename Fallback>
+auto GuardCallback(HWND owner, Body&& body, Fallback&& fallback) noexcept -> decltype(fallback()) {
   try {
-    std::forward<Handler>(handler)();
-    return true;
+    return std::forward<Body>(body)();
   } catch (const std::exception& error) {
     ReportHandlerFailure(owner, error);
   } catch (...) {
     ReportHandlerFailure(owner);
   }
-  return false;
+  return std::forward<Fallback>(fallback)();
+}
+
+// Runs one event handler; any exception it throws is reported and swallowed.
+// Returns false when the handler failed.
+template <typename Handler>
+bool RunHandler(HWND owner, Handler&& handler) noexcept {
+  return GuardCallback(
+      owner,
+      [&] {
+        std::forward<Handler>(handler)();
+        return true;
+      },
+      [] { return false; });
 }
 
 }  // namespace mirel::win32

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <string>
 
@@ -15,7 +17,8 @@ class ModalDialogDriver {
   using Action = std::function<void(HWND dialog)>;
 
   // Runs `show` (which opens a modal dialog on this thread and returns when it is closed) and
-  // applies `action` to the dialog once it is visible.
+  // applies `action` to the dialog once it is visible. A dialog that never showed fails the
+  // test: the action's checks did not run.
   template <typename Show>
   static auto Run(Action action, Show&& show) {
     State().action = std::move(action);
@@ -23,7 +26,11 @@ class ModalDialogDriver {
     const UINT_PTR timer = ::SetTimer(nullptr, 0, 20, &Tick);
     struct KillOnExit {
       UINT_PTR timer;
-      ~KillOnExit() { ::KillTimer(nullptr, timer); }
+      ~KillOnExit() {
+        ::KillTimer(nullptr, timer);
+        EXPECT_FALSE(State().action) << "the dialog never showed, so the test's action never ran";
+        State().action = nullptr;
+      }
     } kill{timer};
     return show();
   }

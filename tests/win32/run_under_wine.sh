@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the Win32 test program under Wine as the end-to-end tests run the program: Japanese locale,
 # a copy of the prefix template (both made in the work folder by tests/e2e/prepare.sh, no system
-# change) and an Xvfb display of its own, all ended afterwards.
+# change) and an Xvfb display of its own, all ended afterwards; then the window-menu test again in
+# an English locale.
 # Usage: run_under_wine.sh <program.exe> <work folder> [gtest arguments...]
 set -euo pipefail
 program=$1
@@ -12,3 +13,11 @@ bash "$e2e/prepare.sh" >/dev/null
 source "$e2e/lib.sh"
 e2e_setup
 e2e_wine_env "$E2E_WINE" "$program" "$@"
+# The window menu's Japanese texts must read right where the ANSI code page is not 932: its test
+# once more, in an English locale (code page 1252), in the same prefix and display.
+if [ $# -eq 0 ]; then
+  [ -f "$E2E_LOCPATH/en_US.UTF-8/LC_CTYPE" ] ||
+    localedef -i en_US -f UTF-8 "$E2E_LOCPATH/en_US.UTF-8" 2>/dev/null || true
+  e2e_wine_env env LC_ALL=en_US.UTF-8 MIREL_EXPECT_ACP=1252 "$E2E_WINE" "$program" \
+    --gtest_filter='InstallSysMenu.*'
+fi

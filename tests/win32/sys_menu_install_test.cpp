@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -38,7 +39,11 @@ int PositionOf(const std::vector<MenuItem>& items, UINT id) {
   return -1;
 }
 
+// Also run in an English locale, where the texts must not pass through the ANSI code page.
 TEST(InstallSysMenu, ThreeCommandsTogetherBeforeTheSeparatorAboveCloseAndNoMove) {
+  if (const char* expected = std::getenv("MIREL_EXPECT_ACP")) {
+    ASSERT_EQ(::GetACP(), static_cast<UINT>(std::atoi(expected)));  // the locale took effect
+  }
   // The clock window's styles: caption and system menu, no minimise or maximise box.
   win32::UniqueHwnd window(::CreateWindowExW(0, L"STATIC", L"clock",
                                              WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 0, 0, 120, 60,

@@ -1,4 +1,4 @@
-#include "components/accessory/version_info_win.h"
+#include "components/form_controls/version_info_win.h"
 
 #include <windows.h>
 

@@ -21,14 +21,17 @@ UniqueHicon LoadIconAt(int id, int size) {
 
 // The icon drawn at its own size over a background colour, as 0xRRGGBB pixels, row by row.
 std::vector<COLORREF> DrawOver(HICON icon, int size, COLORREF background) {
-  HDC screen = ::GetDC(nullptr);
-  win32::UniqueMemoryDc dc(::CreateCompatibleDC(screen));
-  win32::UniqueGdiObject bitmap(::CreateCompatibleBitmap(screen, size, size));
-  ::ReleaseDC(nullptr, screen);
+  win32::UniqueMemoryDc dc;
+  win32::UniqueBitmap bitmap;
+  {
+    win32::WindowDcGuard screen(nullptr);
+    dc.Reset(::CreateCompatibleDC(screen.Dc()));
+    bitmap.Reset(::CreateCompatibleBitmap(screen.Dc(), size, size));
+  }
   win32::SelectObjectGuard select(dc.Get(), bitmap.Get());
-  win32::UniqueGdiObject brush(::CreateSolidBrush(background));
+  win32::UniqueBrush brush(::CreateSolidBrush(background));
   RECT all{0, 0, size, size};
-  ::FillRect(dc.Get(), &all, static_cast<HBRUSH>(brush.Get()));
+  ::FillRect(dc.Get(), &all, brush.Get());
   ::DrawIconEx(dc.Get(), 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
   std::vector<COLORREF> pixels;
   for (int y = 0; y < size; ++y) {

@@ -1,18 +1,22 @@
-// The window-level helpers: MsgHook, the loaded-windows collection, the one-copy lock, and the
-// handler guard with its error box.
+// The window-level helpers: MsgHook, the loaded-windows collection, the one-copy lock, the
+// handler guard with its error box, and the procedures every window and dialog runs in.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <new>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 #include "clock/single_instance_win.h"
-#include "components/accessory/msg_hook.h"
 #include "components/errors.h"
+#include "components/form_controls/msg_hook.h"
+#include "components/win32/dialog_template.h"
 #include "components/win32/loaded_windows.h"
 #include "components/win32/unique_handle.h"
 #include "components/win32/win_error.h"
+#include "components/win32/window_procedure.h"
 
 namespace mirel {
 namespace {
@@ -125,7 +129,7 @@ TEST(RunHandler, ReportsAFailureAndLetsTheCallerGoOn) {
   const auto previous =
       win32::SetFailureReporter([](HWND, const std::string& text) { reports.push_back(text); });
   EXPECT_TRUE(win32::RunHandler(nullptr, [] {}));
-  // The box names the run-time error's number, as the platform's own box did.
+  // The box names a run-time error's number, which tells the kind of failure whatever the text.
   EXPECT_FALSE(win32::RunHandler(nullptr, [] { throw OverflowError("overflow"); }));
   EXPECT_FALSE(win32::RunHandler(nullptr, [] { throw std::runtime_error("x"); }));
   EXPECT_FALSE(win32::RunHandler(nullptr, [] { throw 42; }));
@@ -141,6 +145,105 @@ TEST(RunHandler, ReportsAFailureAndLetsTheCallerGoOn) {
   win32::RunHandler(nullptr, [] { throw OverflowError("first"); });
   EXPECT_EQ(reports.size(), 1u);
   win32::SetFailureReporter(previous);
+}
+
+// What the next answer to kAnswerMessage throws, whichever callback gives it.
+enum class Fault { kNone, kRuntimeError, kBadAlloc, kNonStandard };
+Fault nextFault = Fault::kNone;
+
+void FailAsAsked() {
+  switch (std::exchange(nextFault, Fault::kNone)) {
+    case Fault::kNone:
+      return;
+    case Fault::kRuntimeError:
+      throw std::runtime_error("x");
+    case Fault::kBadAlloc:
+      throw std::bad_alloc();
+    case Fault::kNonStandard:
+      throw 42;
+  }
+}
+
+struct Answerer {
+  LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kAnswerMessage) {
+      FailAsAsked();
+      return 42 + static_cast<LRESULT>(wParam);
+    }
+    return ::DefWindowProcW(window, message, wParam, lParam);
+  }
+  INT_PTR OnDialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    if (message == kAnswerMessage) {
+      FailAsAsked();
+      ::SetWindowLongPtrW(dialog, DWLP_MSGRESULT, 42 + static_cast<LONG_PTR>(wParam));
+      return TRUE;
+    }
+    return FALSE;
+  }
+};
+
+// Each kind of function Windows calls back reports whatever its handler throws exactly once,
+// and the next message is handled as if nothing had happened.
+TEST(Callbacks, ReportEveryFailureOnceAndGoOn) {
+  Answerer answerer;
+  const win32::WindowClass windowClass{L"MirelAnswerer",
+                                       &win32::WindowProcedure<Answerer, &Answerer::OnMessage>};
+  win32::RegisterWindowClass(windowClass);
+  EXPECT_NO_THROW(win32::RegisterWindowClass(windowClass));  // a window class loaded again
+  win32::UniqueHwnd window(::CreateWindowExW(0, L"MirelAnswerer", L"", WS_OVERLAPPEDWINDOW, 0, 0,
+                                             100, 100, nullptr, nullptr, nullptr, &answerer));
+  ASSERT_TRUE(window);
+
+  const win32::DialogTemplate dialogTemplate(WS_POPUP, L"", {0, 0, 50, 20}, win32::DialogUiFont());
+  win32::UniqueHwnd dialog(
+      ::CreateDialogIndirectParamW(nullptr, dialogTemplate.Get(), nullptr,
+                                   &win32::DialogProcedure<Answerer, &Answerer::OnDialogMessage>,
+                                   reinterpret_cast<LPARAM>(&answerer)));
+  ASSERT_TRUE(dialog);
+
+  win32::UniqueHwnd hooked = MakeWindow();
+  MsgHook hook;
+  hook.Attach(hooked.Get(), [](const HookMessage& m) {
+    if (m.message == kAnswerMessage) {
+      FailAsAsked();
+    }
+  });
+
+  const auto previous =
+      win32::SetFailureReporter([](HWND, const std::string& text) { reports.push_back(text); });
+  const struct {
+    const char* callback;
+    HWND window;
+  } callbacks[] = {{"window", window.Get()}, {"dialog", dialog.Get()}, {"subclass", hooked.Get()}};
+  const struct {
+    Fault fault;
+    const char* report;
+  } faults[] = {
+      {Fault::kRuntimeError, "エラーが発生しました。\n\nx"},
+      {Fault::kBadAlloc, "実行時エラー '7':\n\nメモリが不足しています。"},
+      {Fault::kNonStandard, "エラーが発生しました。"},
+  };
+  for (const auto& callback : callbacks) {
+    for (const auto& fault : faults) {
+      SCOPED_TRACE(std::string(callback.callback) + " " + fault.report);
+      reports.clear();
+      nextFault = fault.fault;
+      ::SendMessageW(callback.window, kAnswerMessage, 1, 0);
+      EXPECT_EQ(reports, std::vector<std::string>{fault.report});
+      reports.clear();
+      EXPECT_EQ(::SendMessageW(callback.window, kAnswerMessage, 2, 0), 44);
+      EXPECT_TRUE(reports.empty());
+    }
+  }
+  win32::SetFailureReporter(previous);
+
+  // A window moved to a monitor of another DPI takes the rectangle the system suggests.
+  RECT suggested{10, 20, 210, 170};
+  ::SendMessageW(window.Get(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&suggested));
+  RECT frame{};
+  ::GetWindowRect(window.Get(), &frame);
+  EXPECT_TRUE(::EqualRect(&frame, &suggested));
 }
 
 }  // namespace

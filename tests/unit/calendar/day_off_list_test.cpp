@@ -195,8 +195,7 @@ TEST_F(DayOffFiles, EachLoadReplacesTheListAMissingFileKeepsIt) {
 
 TEST(DayOffSample, ShippedFileHoldsTheFixedHolidays) {
   DayOffList list;
-  const fs::path sourceFolder = fs::path(MIREL_TESTDATA_DIR).parent_path().parent_path();
-  list.Load(sourceFolder / "resources" / "DayOff.dat");
+  list.Load(fs::path(MIREL_SOURCE_DIR) / "resources" / "DayOff.dat");
   ASSERT_EQ(list.Entries().size(), 10u);
   EXPECT_EQ(list.Find(Key(1, 1)), "元日");
   EXPECT_EQ(list.Find(Key(5, 3)), "憲法記念日");

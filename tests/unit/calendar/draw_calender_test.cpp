@@ -11,7 +11,7 @@
 #include "components/datetime/now.h"
 #include "components/errors.h"
 #include "components/format/format.h"
-#include "components/surface/recording_surface.h"
+#include "tests/support/recording_surface.h"
 
 namespace mirel {
 namespace {

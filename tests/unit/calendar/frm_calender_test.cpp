@@ -9,7 +9,7 @@
 
 #include "components/datetime/date_value.h"
 #include "components/datetime/now.h"
-#include "components/surface/recording_surface.h"
+#include "tests/support/recording_surface.h"
 #include "tests/unit/calendar/fake_calender_host.h"
 
 namespace mirel {

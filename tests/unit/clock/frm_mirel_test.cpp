@@ -8,49 +8,15 @@
 
 #include "components/datetime/date_value.h"
 #include "components/datetime/now.h"
+#include "tests/unit/clock/fake_clock_platform.h"
 
 namespace mirel {
 namespace {
 
-// One record of everything the clock asks of the platform, in order, so the tests can check the
-// sequences of load and unload and not only their end state.
-struct FakePlatform : WindowHost, Timer, LoadedWindowList, ClockCommands {
-  std::vector<std::string> calls;
-  std::string caption = kDesignCaption;
-  WindowState state = WindowState::kMinimized;
-  bool timerEnabled = false;
-  MemorySettingsStore settings;
-
-  void SetCaption(const std::string& text) override {
-    calls.push_back("caption " + text);
-    caption = text;
-  }
-  void SetWindowState(WindowState s) override { state = s; }
-  void Unload() override { calls.push_back("unload"); }
-  void SetEnabled(bool enabled) override {
-    calls.push_back(enabled ? "timer on" : "timer off");
-    timerEnabled = enabled;
-  }
-  void UnloadAll() override { calls.push_back("unload all"); }
-  void InstallSysMenu() override { calls.push_back("menu"); }
-  std::string InputBox(std::string_view, std::string_view) override { return {}; }
-  void ShowCalender() override { calls.push_back("calender"); }
-  TwipsSize ScreenSize() const override { return {}; }
-  TwipsSize WindowSize() const override { return {}; }
-  void MoveWindow(std::int32_t, std::int32_t) override {}
-  void ShowVersion() override {}
-  void ShowWarning(const std::string&) override {}
-
-  frmMirel MakeForm(std::string command = {}, bool prevInstance = false) {
-    return frmMirel({*this, *this, settings, *this, *this,
-                     Application{"Mirel", std::move(command), prevInstance}});
-  }
-};
-
 using ::testing::ElementsAre;
 
 TEST(FrmMirelLoad, SecondCopyUnloadsAtOnceAndTouchesNothingElse) {
-  FakePlatform platform;
+  FakeClockPlatform platform;
   platform.settings.SaveSetting("Mirel", "frmMirel", "Format", "yyyy");
   frmMirel form = platform.MakeForm("hh", /*prevInstance=*/true);
   form.Form_Load();
@@ -75,7 +41,7 @@ TEST(FrmMirelLoad, PatternComesFromStoreOrCommandLine) {
       {"yyyy", " ", " "},
   };
   for (const Case& c : cases) {
-    FakePlatform platform;
+    FakeClockPlatform platform;
     if (c.stored != nullptr) {
       platform.settings.SaveSetting("Mirel", "frmMirel", "Format", c.stored);
     }
@@ -90,7 +56,7 @@ TEST(FrmMirelLoad, PatternComesFromStoreOrCommandLine) {
 }
 
 TEST(FrmMirelLoad, SettingsAreAddressedByTheExecutableName) {
-  FakePlatform platform;
+  FakeClockPlatform platform;
   platform.settings.SaveSetting("Other", "frmMirel", "Format", "yyyy");
   frmMirel form = platform.MakeForm();
   form.Form_Load();
@@ -98,7 +64,7 @@ TEST(FrmMirelLoad, SettingsAreAddressedByTheExecutableName) {
 }
 
 TEST(FrmMirelTimer, CaptionIsNowInTheDisplayFormat) {
-  FakePlatform platform;
+  FakeClockPlatform platform;
   frmMirel form = platform.MakeForm("yyyy-mm-dd hh:nn:ss");
   form.Form_Load();
   ScopedNowOverride now(DateSerial(2024, 3, 5) + TimeSerial(13, 7, 9));
@@ -112,7 +78,7 @@ TEST(FrmMirelTimer, CaptionIsNowInTheDisplayFormat) {
 }
 
 TEST(FrmMirelTimer, ShowsTheSecondThatHasBegunNotTheNearestOne) {
-  FakePlatform platform;
+  FakeClockPlatform platform;
   frmMirel form = platform.MakeForm("hh:nn:ss");
   form.Form_Load();
   const DateValue second = DateSerial(2024, 12, 31) + TimeSerial(23, 59, 59);
@@ -127,7 +93,7 @@ TEST(FrmMirelTimer, ShowsTheSecondThatHasBegunNotTheNearestOne) {
 }
 
 TEST(FrmMirelUnload, TimerStopsBeforeTheOtherWindowsAreUnloaded) {
-  FakePlatform platform;
+  FakeClockPlatform platform;
   frmMirel form = platform.MakeForm();
   form.Form_Load();
   platform.calls.clear();

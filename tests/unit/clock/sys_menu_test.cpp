@@ -11,64 +11,26 @@
 
 #include "clock/frm_mirel.h"
 #include "components/errors.h"
+#include "tests/unit/clock/fake_clock_platform.h"
 
 namespace mirel {
 namespace {
 
 using ::testing::ElementsAre;
-using ::testing::IsEmpty;
 using ::testing::StartsWith;
-
-// The clock's platform as the window-menu commands see it. Every call is recorded in order; the
-// window's size depends on its state, so measuring before the restore would show.
-struct FakePlatform : WindowHost, Timer, LoadedWindowList, ClockCommands {
-  std::vector<std::string> calls;
-  std::string typed;  // what the user enters in the input box; empty: Cancel or empty OK
-  WindowState state = WindowState::kMinimized;
-  MemorySettingsStore settings;
-
-  void SetCaption(const std::string&) override {}
-  void SetWindowState(WindowState s) override {
-    calls.push_back(s == WindowState::kNormal ? "restore" : "state");
-    state = s;
-  }
-  void Unload() override {}
-  void SetEnabled(bool) override {}
-  void UnloadAll() override {}
-
-  void InstallSysMenu() override { calls.push_back("menu"); }
-  std::string InputBox(std::string_view prompt, std::string_view title) override {
-    calls.push_back("input " + std::string(title) + " " + std::string(prompt));
-    return typed;
-  }
-  void ShowCalender() override { calls.push_back("calender"); }
-  TwipsSize ScreenSize() const override { return {15360, 11520}; }  // 1024 x 768 pixels
-  TwipsSize WindowSize() const override {
-    return state == WindowState::kMinimized ? TwipsSize{2400, 375} : TwipsSize{1725, 1185};
-  }
-  void MoveWindow(std::int32_t left, std::int32_t top) override {
-    calls.push_back("move " + std::to_string(left) + " " + std::to_string(top));
-  }
-  void ShowVersion() override { calls.push_back("version"); }
-  void ShowWarning(const std::string& message) override { calls.push_back("warning " + message); }
-
-  frmMirel MakeForm(SettingsStore& store) {
-    return frmMirel({*this, *this, store, *this, *this, Application{"Mirel", {}, false}});
-  }
-};
 
 const std::string kPromptCall = "input 表示設定 表示フォーマットを入力して下さい(Format関数準拠)";
 
 TEST(SysMenuInstall, DuringLoadAndNotForASecondCopy) {
-  FakePlatform platform;
-  frmMirel form = platform.MakeForm(platform.settings);
+  FakeClockPlatform platform;
+  frmMirel form = platform.MakeForm();
   form.Form_Load();
-  EXPECT_THAT(platform.calls, ElementsAre("menu"));
+  EXPECT_THAT(platform.calls, ElementsAre("menu", "timer on"));
 
-  FakePlatform second;
-  frmMirel copy({second, second, second.settings, second, second, Application{"Mirel", {}, true}});
+  FakeClockPlatform second;
+  frmMirel copy = second.MakeForm({}, /*prevInstance=*/true);
   copy.Form_Load();
-  EXPECT_THAT(second.calls, IsEmpty());
+  EXPECT_THAT(second.calls, ElementsAre("unload"));
 }
 
 TEST(SysMenuDispatch, EachCommandDoesItsOwnWorkAndOtherMessagesNothing) {
@@ -90,8 +52,8 @@ TEST(SysMenuDispatch, EachCommandDoesItsOwnWorkAndOtherMessagesNothing) {
       {0x0113, 101, {}},  // WM_TIMER
   };
   for (const Case& c : cases) {
-    FakePlatform platform;
-    frmMirel form = platform.MakeForm(platform.settings);
+    FakeClockPlatform platform;
+    frmMirel form = platform.MakeForm();
     form.DisplayFormat = "hh:nn";
     form.msgMirel_Message(c.message, c.wParam, 0, 0);
     EXPECT_EQ(platform.calls, c.expected) << c.message << " " << c.wParam;
@@ -113,10 +75,10 @@ TEST(SysMenuDisplaySettings, TypedTextIsStoredAndShownEmptyChangesNothing) {
       {" \"時刻\" hh:nn ", " \"時刻\" hh:nn ", " \"時刻\" hh:nn "},
   };
   for (const Case& c : cases) {
-    FakePlatform platform;
+    FakeClockPlatform platform;
     platform.settings.SaveSetting("Mirel", "frmMirel", "Format", "old");
     platform.typed = c.typed;
-    frmMirel form = platform.MakeForm(platform.settings);
+    frmMirel form = platform.MakeForm();
     form.DisplayFormat = "hh:nn";
     form.msgMirel_Message(274, 100, 0, 0);
     EXPECT_THAT(platform.calls, ElementsAre(kPromptCall)) << c.typed;
@@ -134,7 +96,7 @@ struct ReadOnlyStore : MemorySettingsStore {
 };
 
 TEST(SysMenuDisplaySettings, AFailedSaveIsToldAndThePatternStillUsed) {
-  FakePlatform platform;
+  FakeClockPlatform platform;
   platform.typed = "hh:nn:ss";
   ReadOnlyStore store;
   frmMirel form = platform.MakeForm(store);

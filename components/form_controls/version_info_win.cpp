@@ -1,4 +1,4 @@
-#include "components/accessory/version_info_win.h"
+#include "components/form_controls/version_info_win.h"
 
 #include <cstdio>
 
@@ -7,8 +7,8 @@
 #include "components/win32/dpi.h"
 #include "components/win32/text_conversion.h"
 #include "components/win32/unique_handle.h"
+#include "components/win32/window_procedure.h"
 #include "components/win32/work_area_fit_win.h"
-#include "resources/resource_ids.h"
 
 namespace mirel {
 namespace {
@@ -48,20 +48,22 @@ std::vector<std::wstring> Languages(const std::vector<BYTE>& block) {
   return languages;
 }
 
-struct DialogContext {
-  HICON icon = nullptr;
-  win32::UniqueHicon scaled;  // the icon redrawn for the dialog's DPI, owned by the dialog
+// What the dialog procedure keeps: the icon to show and, owned by the dialog, its copy for the
+// dialog's DPI.
+class VersionDialogState {
+ public:
+  explicit VersionDialogState(HICON icon) : icon_(icon) {}
+  INT_PTR OnMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+ private:
+  HICON icon_;
+  win32::UniqueHicon scaled_;
 };
 
-INT_PTR CALLBACK VersionDialogProc(HWND dialog, UINT message, WPARAM wParam,
-                                   LPARAM lParam) noexcept {
+INT_PTR VersionDialogState::OnMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   switch (message) {
     case WM_INITDIALOG: {
-      auto* context = reinterpret_cast<DialogContext*>(lParam);
-      HICON icon = context->icon;
-      if (icon == nullptr) {
-        icon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MIREL));
-      }
+      HICON icon = icon_;
       if (icon == nullptr) {
         icon = ::LoadIconW(nullptr, IDI_APPLICATION);
       }
@@ -69,10 +71,10 @@ INT_PTR CALLBACK VersionDialogProc(HWND dialog, UINT message, WPARAM wParam,
       // picture matches the text's size instead of staying 32 pixels on a high-DPI monitor.
       // An icon that was not loaded from a resource cannot be copied and is shown as it is.
       const int side = ::MulDiv(32, static_cast<int>(win32::WindowDpi(dialog)), 96);
-      context->scaled.Reset(
+      scaled_.Reset(
           static_cast<HICON>(::CopyImage(icon, IMAGE_ICON, side, side, LR_COPYFROMRESOURCE)));
-      if (context->scaled) {
-        icon = context->scaled.Get();
+      if (scaled_) {
+        icon = scaled_.Get();
       }
       ::SendDlgItemMessageW(dialog, kVersionIconId, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
       // Centred on the owner's monitor, a dialog larger than its work area would start off it.
@@ -118,10 +120,11 @@ class VersionDialog final : public VersionInfo {
     dialog.AddControl(DialogTemplate::kButton, BS_DEFPUSHBUTTON | WS_TABSTOP, {182, 70, 50, 14},
                       IDOK, L"OK");
 
-    DialogContext context;
-    context.icon = static_cast<HICON>(icon);
-    win32::ShowModalDialog(dialog, static_cast<HWND>(owner), VersionDialogProc,
-                           reinterpret_cast<LPARAM>(&context));
+    VersionDialogState state(static_cast<HICON>(icon));
+    win32::ShowModalDialog(
+        dialog, static_cast<HWND>(owner),
+        &win32::DialogProcedure<VersionDialogState, &VersionDialogState::OnMessage>,
+        reinterpret_cast<LPARAM>(&state));
   }
 };
 

@@ -21,12 +21,15 @@
 #include "components/win32/text_conversion.h"
 #include "components/win32/unique_handle.h"
 #include "components/win32/win_error.h"
-#include "components/win32/window_object.h"
+#include "components/win32/window_procedure.h"
 #include "components/win32/work_area_fit_win.h"
 #include "resources/resource_ids.h"
 
 namespace mirel {
 namespace {
+
+// The portable form spells the arrow keys as plain numbers.
+static_assert(kKeyLeft == VK_LEFT && kKeyRight == VK_RIGHT);
 
 constexpr wchar_t kFormClass[] = L"frmCalender";
 constexpr wchar_t kPictureClass[] = L"MirelCalenderPicture";
@@ -66,9 +69,7 @@ class CalenderWindow final : public CalenderWindowHost {
   void SetFocus(CalenderPicture picture) override;
 
  private:
-  static LRESULT CALLBACK FormProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  static LRESULT CALLBACK PictureProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT OnFormMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnFormMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT OnPictureMessage(HWND picture, UINT message, WPARAM wParam, LPARAM lParam);
   void RegisterClasses();
   void Load();
@@ -101,32 +102,13 @@ void CalenderWindow::RegisterClasses() {
   if (classesRegistered_) {
     return;
   }
-  WNDCLASSEXW form{};
-  form.cbSize = sizeof(form);
-  form.lpfnWndProc = &CalenderWindow::FormProcedure;
-  form.hInstance = instance_;
-  form.hIcon = static_cast<HICON>(::LoadImageW(instance_, MAKEINTRESOURCEW(IDI_MIREL), IMAGE_ICON,
-                                               0, 0, LR_DEFAULTSIZE | LR_SHARED));
-  form.hIconSm = static_cast<HICON>(::LoadImageW(instance_, MAKEINTRESOURCEW(IDI_MIREL), IMAGE_ICON,
-                                                 ::GetSystemMetrics(SM_CXSMICON),
-                                                 ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-  form.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-  form.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  form.lpszClassName = kFormClass;
-  if (::RegisterClassExW(&form) == 0 && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
-    win32::ThrowWin32Error("RegisterClassExW");
-  }
-  WNDCLASSEXW picture{};
-  picture.cbSize = sizeof(picture);
-  picture.style = CS_DBLCLKS;
-  picture.lpfnWndProc = &CalenderWindow::PictureProcedure;
-  picture.hInstance = instance_;
-  picture.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-  picture.hbrBackground = nullptr;  // every picture box paints its whole area itself
-  picture.lpszClassName = kPictureClass;
-  if (::RegisterClassExW(&picture) == 0 && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
-    win32::ThrowWin32Error("RegisterClassExW");
-  }
+  win32::RegisterWindowClass(
+      {kFormClass, &win32::WindowProcedure<CalenderWindow, &CalenderWindow::OnFormMessage>, 0,
+       reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), IDI_MIREL});
+  // No background: every picture box paints its whole area itself.
+  win32::RegisterWindowClass(
+      {kPictureClass, &win32::WindowProcedure<CalenderWindow, &CalenderWindow::OnPictureMessage>,
+       CS_DBLCLKS});
   classesRegistered_ = true;
 }
 
@@ -291,8 +273,8 @@ void CalenderWindow::Present() {
 void CalenderWindow::PaintArrow(HWND picture, HDC dc, int iconId) {
   RECT client{};
   ::GetClientRect(picture, &client);
-  win32::UniqueGdiObject blue(::CreateSolidBrush(kBlue));
-  ::FillRect(dc, &client, static_cast<HBRUSH>(blue.Get()));
+  win32::UniqueBrush blue(::CreateSolidBrush(kBlue));
+  ::FillRect(dc, &client, blue.Get());
   const int size = ::MulDiv(kArrowIconPixels, static_cast<int>(Dpi()), USER_DEFAULT_SCREEN_DPI);
   win32::UniqueHicon icon(static_cast<HICON>(
       ::LoadImageW(instance_, MAKEINTRESOURCEW(iconId), IMAGE_ICON, size, size, 0)));
@@ -301,21 +283,11 @@ void CalenderWindow::PaintArrow(HWND picture, HDC dc, int iconId) {
   }
 }
 
-LRESULT CALLBACK CalenderWindow::FormProcedure(HWND window, UINT message, WPARAM wParam,
-                                               LPARAM lParam) {
-  auto* self = win32::WindowObject<CalenderWindow>(window, message, lParam);
-  if (self == nullptr) {
-    return ::DefWindowProcW(window, message, wParam, lParam);
-  }
-  if (message == WM_NCCREATE) {
-    self->window_ = window;
-  }
-  return self->OnFormMessage(message, wParam, lParam);
-}
-
-LRESULT CalenderWindow::OnFormMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  HWND window = window_;
+LRESULT CalenderWindow::OnFormMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_NCCREATE:
+      window_ = window;
+      return ::DefWindowProcW(window, message, wParam, lParam);
     case WM_CREATE:
       registration_.emplace(window);
       return 0;
@@ -330,13 +302,6 @@ LRESULT CalenderWindow::OnFormMessage(UINT message, WPARAM wParam, LPARAM lParam
         ::SetFocus(picCalender_);
       }
       return 0;
-    case WM_DPICHANGED: {
-      const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-      ::SetWindowPos(window, nullptr, suggested->left, suggested->top,
-                     suggested->right - suggested->left, suggested->bottom - suggested->top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-      return 0;
-    }
     case WM_DESTROY:
       if (unloadHandler_) {
         Run([this] { unloadHandler_(); });
@@ -346,21 +311,11 @@ LRESULT CalenderWindow::OnFormMessage(UINT message, WPARAM wParam, LPARAM lParam
       registration_.reset();
       loaded_ = false;
       window_ = picCalender_ = picPrev_ = picNext_ = nullptr;
-      ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
       return ::DefWindowProcW(window, message, wParam, lParam);
     }
     default:
       return ::DefWindowProcW(window, message, wParam, lParam);
   }
-}
-
-LRESULT CALLBACK CalenderWindow::PictureProcedure(HWND window, UINT message, WPARAM wParam,
-                                                  LPARAM lParam) {
-  auto* self = win32::WindowObject<CalenderWindow>(window, message, lParam);
-  if (self == nullptr) {
-    return ::DefWindowProcW(window, message, wParam, lParam);
-  }
-  return self->OnPictureMessage(window, message, wParam, lParam);
 }
 
 LRESULT CalenderWindow::OnPictureMessage(HWND picture, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,4 +1,4 @@
-#include "components/accessory/form_state.h"
+#include "components/form_controls/form_state.h"
 
 #include <charconv>
 #include <optional>

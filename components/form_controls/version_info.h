@@ -22,7 +22,8 @@ class VersionInfo {
   virtual ~VersionInfo() = default;
 
   // Shows the version information of `application` modally over `owner` (a window handle; may
-  // be null) with `icon` (an icon handle; may be null), and returns when the user closes it.
+  // be null) with `icon` (an icon handle; null: the system's application icon), and returns when
+  // the user closes it.
   virtual void ShowVersion(void* owner, const ApplicationInfo& application, void* icon) = 0;
 };
 

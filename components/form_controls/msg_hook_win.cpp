@@ -1,4 +1,4 @@
-#include "components/accessory/msg_hook.h"
+#include "components/form_controls/msg_hook.h"
 
 #include <windows.h>
 
@@ -8,9 +8,15 @@
 
 namespace mirel {
 
+// A reported message keeps every bit of what the window got.
+static_assert(sizeof(HookMessage::message) == sizeof(UINT) &&
+              sizeof(HookMessage::wParam) == sizeof(WPARAM) &&
+              sizeof(HookMessage::lParam) == sizeof(LPARAM) &&
+              sizeof(HookMessage::window) == sizeof(HWND));
+
 struct MsgHookAccess {
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                    UINT_PTR /*id*/, DWORD_PTR data) {
+                                    UINT_PTR /*id*/, DWORD_PTR data) noexcept {
     auto* hook = reinterpret_cast<MsgHook*>(data);
     if (hook->handler_) {
       const HookMessage reported{message, wParam, lParam, reinterpret_cast<std::intptr_t>(window)};
@@ -42,7 +48,7 @@ void MsgHook::Attach(void* window, Handler handler) {
   window_ = window;
 }
 
-void MsgHook::Detach() {
+void MsgHook::Detach() noexcept {
   if (window_ != nullptr) {
     ::RemoveWindowSubclass(static_cast<HWND>(window_), &MsgHookAccess::Procedure, kSubclassId);
     window_ = nullptr;

@@ -53,9 +53,7 @@ class RecordingSurface : public Surface {
   double CurrentY() const override { return currentY_; }
   void SetCurrentX(double x) override;
   void SetCurrentY(double y) override;
-  Color ForeColor() const override { return foreColor_; }
   void SetForeColor(Color color) override;
-  bool FontBold() const override { return bold_; }
   void SetFontBold(bool bold) override;
   double TextWidth(std::string_view text) const override;
   double TextHeight(std::string_view text) const override;

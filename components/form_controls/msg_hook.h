@@ -30,7 +30,7 @@ class MsgHook {
   // is destroyed, or when the hook goes first. A handler that throws is reported in a message
   // box; the message is still handled normally.
   void Attach(void* window, Handler handler);
-  void Detach();
+  void Detach() noexcept;
   bool Attached() const { return window_ != nullptr; }
 
  private:

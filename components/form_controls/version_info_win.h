@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "components/accessory/version_info.h"
+#include "components/form_controls/version_info.h"
 
 namespace mirel {
 

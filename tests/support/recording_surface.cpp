@@ -1,4 +1,4 @@
-#include "components/surface/recording_surface.h"
+#include "tests/support/recording_surface.h"
 
 #include <utility>
 
