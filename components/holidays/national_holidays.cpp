@@ -16,12 +16,12 @@ enum class Kind {
 };
 
 struct Rule {
-  std::string_view name;
   Kind kind;
   int month;
   int dayOrWeek;  // the day of the month, or which Monday; 0 for an equinox
   int firstYear;
   int lastYear;
+  std::string_view name;
 };
 
 // A day from which a rule applies.
@@ -33,54 +33,56 @@ struct StartDay {
 
 constexpr StartDay kLawFrom{1948, 7, 20};  // the law took effect: no holiday before it
 constexpr int kLastYear = 9999;            // the last year the date functions can show
-constexpr int kLastEquinoxYear = 2150;
 
 // The holidays the law calls national holidays (国民の祝日), one line for each span of years in
 // which a day kept its name and its rule, in the order of the calendar. The lines at the end are
 // the days that laws of their own made holidays; the laws of the 2019 days count them as national
 // holidays for the day-between rule, and the earlier ones fell where neither the substitute nor
 // the day-between rule could reach, so all of them are listed alike.
+// clang-format off
 constexpr Rule kRules[] = {
-    // name                    kind            month day/week first  last
-    {"元日", Kind::kFixedDay, 1, 1, 1948, kLastYear},
-    {"成人の日", Kind::kFixedDay, 1, 15, 1948, 1999},
-    {"成人の日", Kind::kMonday, 1, 2, 2000, kLastYear},
-    {"建国記念の日", Kind::kFixedDay, 2, 11, 1967, kLastYear},
-    {"天皇誕生日", Kind::kFixedDay, 2, 23, 2020, kLastYear},
-    {"春分の日", Kind::kEquinox, 3, 0, 1948, kLastEquinoxYear},
-    {"天皇誕生日", Kind::kFixedDay, 4, 29, 1948, 1988},
-    {"みどりの日", Kind::kFixedDay, 4, 29, 1989, 2006},
-    {"昭和の日", Kind::kFixedDay, 4, 29, 2007, kLastYear},
-    {"憲法記念日", Kind::kFixedDay, 5, 3, 1948, kLastYear},
-    {"みどりの日", Kind::kFixedDay, 5, 4, 2007, kLastYear},
-    {"こどもの日", Kind::kFixedDay, 5, 5, 1948, kLastYear},
-    {"海の日", Kind::kFixedDay, 7, 20, 1996, 2002},
-    {"海の日", Kind::kMonday, 7, 3, 2003, 2019},
-    {"海の日", Kind::kFixedDay, 7, 23, 2020, 2020},  // moved for the Olympic Games
-    {"海の日", Kind::kFixedDay, 7, 22, 2021, 2021},  // and again when they were postponed
-    {"海の日", Kind::kMonday, 7, 3, 2022, kLastYear},
-    {"スポーツの日", Kind::kFixedDay, 7, 24, 2020, 2020},
-    {"スポーツの日", Kind::kFixedDay, 7, 23, 2021, 2021},
-    {"山の日", Kind::kFixedDay, 8, 11, 2016, 2019},
-    {"山の日", Kind::kFixedDay, 8, 10, 2020, 2020},
-    {"山の日", Kind::kFixedDay, 8, 8, 2021, 2021},
-    {"山の日", Kind::kFixedDay, 8, 11, 2022, kLastYear},
-    {"敬老の日", Kind::kFixedDay, 9, 15, 1966, 2002},
-    {"敬老の日", Kind::kMonday, 9, 3, 2003, kLastYear},
-    {"秋分の日", Kind::kEquinox, 9, 0, 1948, kLastEquinoxYear},
-    {"体育の日", Kind::kFixedDay, 10, 10, 1966, 1999},
-    {"体育の日", Kind::kMonday, 10, 2, 2000, 2019},
-    {"スポーツの日", Kind::kMonday, 10, 2, 2022, kLastYear},
-    {"文化の日", Kind::kFixedDay, 11, 3, 1948, kLastYear},
-    {"勤労感謝の日", Kind::kFixedDay, 11, 23, 1948, kLastYear},
-    {"天皇誕生日", Kind::kFixedDay, 12, 23, 1989, 2018},
-    {"皇太子明仁親王の結婚の儀", Kind::kFixedDay, 4, 10, 1959, 1959},
-    {"昭和天皇の大喪の礼", Kind::kFixedDay, 2, 24, 1989, 1989},
-    {"即位礼正殿の儀", Kind::kFixedDay, 11, 12, 1990, 1990},
-    {"皇太子徳仁親王の結婚の儀", Kind::kFixedDay, 6, 9, 1993, 1993},
-    {"天皇の即位の日", Kind::kFixedDay, 5, 1, 2019, 2019},
-    {"即位礼正殿の儀", Kind::kFixedDay, 10, 22, 2019, 2019},
+    // kind         month day  first last  name (day: of the month, or which Monday)
+    {Kind::kFixedDay,  1,  1,  1948, 9999, "元日"},
+    {Kind::kFixedDay,  1,  15, 1948, 1999, "成人の日"},
+    {Kind::kMonday,    1,  2,  2000, 9999, "成人の日"},
+    {Kind::kFixedDay,  2,  11, 1967, 9999, "建国記念の日"},
+    {Kind::kFixedDay,  2,  23, 2020, 9999, "天皇誕生日"},
+    {Kind::kEquinox,   3,  0,  1948, 2150, "春分の日"},
+    {Kind::kFixedDay,  4,  29, 1948, 1988, "天皇誕生日"},
+    {Kind::kFixedDay,  4,  29, 1989, 2006, "みどりの日"},
+    {Kind::kFixedDay,  4,  29, 2007, 9999, "昭和の日"},
+    {Kind::kFixedDay,  5,  3,  1948, 9999, "憲法記念日"},
+    {Kind::kFixedDay,  5,  4,  2007, 9999, "みどりの日"},
+    {Kind::kFixedDay,  5,  5,  1948, 9999, "こどもの日"},
+    {Kind::kFixedDay,  7,  20, 1996, 2002, "海の日"},
+    {Kind::kMonday,    7,  3,  2003, 2019, "海の日"},
+    {Kind::kFixedDay,  7,  23, 2020, 2020, "海の日"},  // moved for the Olympic Games
+    {Kind::kFixedDay,  7,  22, 2021, 2021, "海の日"},  // and again when they were postponed
+    {Kind::kMonday,    7,  3,  2022, 9999, "海の日"},
+    {Kind::kFixedDay,  7,  24, 2020, 2020, "スポーツの日"},
+    {Kind::kFixedDay,  7,  23, 2021, 2021, "スポーツの日"},
+    {Kind::kFixedDay,  8,  11, 2016, 2019, "山の日"},
+    {Kind::kFixedDay,  8,  10, 2020, 2020, "山の日"},
+    {Kind::kFixedDay,  8,  8,  2021, 2021, "山の日"},
+    {Kind::kFixedDay,  8,  11, 2022, 9999, "山の日"},
+    {Kind::kFixedDay,  9,  15, 1966, 2002, "敬老の日"},
+    {Kind::kMonday,    9,  3,  2003, 9999, "敬老の日"},
+    {Kind::kEquinox,   9,  0,  1948, 2150, "秋分の日"},
+    {Kind::kFixedDay,  10, 10, 1966, 1999, "体育の日"},
+    {Kind::kMonday,    10, 2,  2000, 2019, "体育の日"},
+    {Kind::kMonday,    10, 2,  2022, 9999, "スポーツの日"},
+    {Kind::kFixedDay,  11, 3,  1948, 9999, "文化の日"},
+    {Kind::kFixedDay,  11, 23, 1948, 9999, "勤労感謝の日"},
+    {Kind::kFixedDay,  12, 23, 1989, 2018, "天皇誕生日"},
+    // The days of laws of their own.
+    {Kind::kFixedDay,  4,  10, 1959, 1959, "皇太子明仁親王の結婚の儀"},
+    {Kind::kFixedDay,  2,  24, 1989, 1989, "昭和天皇の大喪の礼"},
+    {Kind::kFixedDay,  11, 12, 1990, 1990, "即位礼正殿の儀"},
+    {Kind::kFixedDay,  6,  9,  1993, 1993, "皇太子徳仁親王の結婚の儀"},
+    {Kind::kFixedDay,  5,  1,  2019, 2019, "天皇の即位の日"},
+    {Kind::kFixedDay,  10, 22, 2019, 2019, "即位礼正殿の儀"},
 };
+// clang-format on
 
 constexpr std::string_view kSubstituteHoliday = "振替休日";
 constexpr std::string_view kDayBetweenHolidays = "国民の休日";
