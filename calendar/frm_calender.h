@@ -18,6 +18,8 @@ namespace mirel {
 
 inline constexpr int kKeyLeft = 37;
 inline constexpr int kKeyRight = 39;
+// The one item of the calendar's context menu; checked while national holidays are shown.
+inline constexpr std::string_view kNationalHolidaysMenuText = "国民の祝日を表示";
 
 // The program the window belongs to: its executable's base name and folder.
 struct CalenderApp {
