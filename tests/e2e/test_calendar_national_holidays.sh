@@ -62,9 +62,14 @@ expect_stored() {
   e2e_log "stored NationalHolidays: $want"
 }
 
-# The menu's one item is the first: Down selects it, Return runs it.
-choose_item() {
-  sleep 0.5
+# Opens the context menu by `command...`, waits for it (one more window of the program) and runs
+# its one item: Down selects it, Return runs it.
+use_menu() {
+  local before
+  before=$(xdotool search --onlyvisible --pid "$E2E_PID" | wc -l)
+  "$@"
+  e2e_wait_until 10 eval '(($(xdotool search --onlyvisible --pid "$E2E_PID" | wc -l) > before))' ||
+    e2e_fail "no context menu after: $*"
   xdotool key Down Return
 }
 
@@ -77,8 +82,7 @@ if e2e_reg_query "$key" NationalHolidays >/dev/null; then
 fi
 
 # On from a right click on the grid.
-xdotool mousemove $((gx + 3 * cw + cw / 2)) $((gy + 3 * ch + ch / 2)) click 3
-choose_item
+use_menu xdotool mousemove $((gx + 3 * cw + cw / 2)) $((gy + 3 * ch + ch / 2)) click 3
 expect_equinox on
 expect_stored 1
 
@@ -99,12 +103,10 @@ if [ "${MIREL_UPDATE_DOCS:-}" = 1 ]; then
 fi
 
 # Off from Shift+F10, on again from the Menu key.
-xdotool key shift+F10
-choose_item
+use_menu xdotool key shift+F10
 expect_equinox off
 expect_stored 0
-xdotool key Menu
-choose_item
+use_menu xdotool key Menu
 expect_equinox on
 expect_stored 1
 
