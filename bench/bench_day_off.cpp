@@ -1,8 +1,10 @@
 // The holiday list: loading DayOff.dat, and the 31 lookups one month's drawing makes, for lists of
 // 10, 1,000 and 100,000 entries; the lookups beside a plain search that reads every date text in
 // file order on each lookup. The month's lookups should cost the same at 100,000 entries as at 10.
+// Also the national holidays of one year, worked out at every redraw: target under 2 µs.
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -15,6 +17,7 @@
 #include "components/datetime/date_value.h"
 #include "components/format/date_text_reader.h"
 #include "components/format/locale_data.h"
+#include "components/holidays/national_holidays.h"
 
 namespace {
 
@@ -106,6 +109,16 @@ void BM_MonthLookupsPlainSearch(benchmark::State& state) {
   }
 }
 
+// A different year at each call, over the years of every rule, so nothing is worked out once.
+void BM_NationalHolidaysOfYear(benchmark::State& state) {
+  std::int64_t year = 1948;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(mirel::NationalHolidaysOf(year));
+    year = year == 2150 ? 1948 : year + 1;
+  }
+}
+
+BENCHMARK(BM_NationalHolidaysOfYear)->Unit(benchmark::kNanosecond);
 BENCHMARK(BM_Load)->Arg(10)->Arg(1000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_MonthLookups)->Arg(10)->Arg(1000)->Arg(100000)->Unit(benchmark::kNanosecond);
 BENCHMARK(BM_MonthLookupsPlainSearch)
@@ -134,6 +147,10 @@ int main(int argc, char** argv) {
   }
   if (large > 0 && plainLarge > 0) {
     std::printf("plain search / index at 100000 entries: %.0f times\n", plainLarge / large);
+  }
+  const double year = reporter.Nanoseconds("BM_NationalHolidaysOfYear");
+  if (year > 0) {
+    std::printf("national holidays of one year (CPU time): %.3f us (target < 2 us)\n", year / 1000);
   }
   for (const int entries : kSizes) {
     std::error_code error;

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "calendar/calender_context_menu_win.h"
 #include "calendar/calender_window.h"
 #include "calendar/calender_window_host.h"
 #include "calendar/frm_calender.h"
@@ -302,6 +303,12 @@ LRESULT CalenderWindow::OnFormMessage(HWND window, UINT message, WPARAM wParam, 
         ::SetFocus(picCalender_);
       }
       return 0;
+    case WM_CONTEXTMENU:
+      if (loaded_ && ShowCalenderContextMenu(window, picCalender_, lParam, form_)) {
+        Present();
+        return 0;
+      }
+      return ::DefWindowProcW(window, message, wParam, lParam);
     case WM_DESTROY:
       if (unloadHandler_) {
         Run([this] { unloadHandler_(); });

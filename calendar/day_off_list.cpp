@@ -67,6 +67,25 @@ std::size_t Slot(int month, int day) {
   return static_cast<std::size_t>((month - 1) * 31 + day - 1);
 }
 
+// Whether bytes without a byte-order mark are UTF-8: valid throughout, with at least one byte
+// outside ASCII (pure ASCII reads the same either way).
+bool IsUtf8WithoutMark(std::string_view bytes) {
+  bool nonAscii = false;
+  for (unsigned char byte : bytes) {
+    if (byte >= 0x80) {
+      nonAscii = true;
+      break;
+    }
+  }
+  return nonAscii && IsValidUtf8(bytes);
+}
+
+int DaysInMonth(std::int64_t year, int month) {
+  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+  return month == 2 && leap ? 29 : kDays[month - 1];
+}
+
 }  // namespace
 
 void DayOffList::Load(const NativePath& file) {
@@ -85,9 +104,17 @@ void DayOffList::LoadBytes(std::string_view fileBytes, bool readToEnd) {
   dimensioned_ = true;
   firstEntry_.fill(kNoEntry);
 
-  const bool utf8 = fileBytes.starts_with(kUtf8ByteOrderMark);
+  bool utf8 = fileBytes.starts_with(kUtf8ByteOrderMark);
   if (utf8) {
     fileBytes.remove_prefix(kUtf8ByteOrderMark.size());
+  } else {
+    // After a read error only the complete lines count; a character cut by the error must not
+    // make a UTF-8 file look like code page 932.
+    const std::size_t lastEnding = fileBytes.find_last_of("\r\n");
+    utf8 =
+        IsUtf8WithoutMark(readToEnd                              ? fileBytes
+                          : lastEnding == std::string_view::npos ? std::string_view()
+                                                                 : fileBytes.substr(0, lastEnding));
   }
   AnsiDecoder decoder;
   try {
@@ -125,14 +152,22 @@ std::string DayOffList::Find(std::string_view key) const {
 std::string DayOffList::Find(std::string_view key, std::string_view dateSeparator) const {
   try {
     const auto monthDay = ParseKey(key, dateSeparator);
-    if (!dimensioned_ || !monthDay) {
+    if (!monthDay) {
       return {};
     }
-    const std::size_t index = firstEntry_[Slot(monthDay->first, monthDay->second)];
-    return index == kNoEntry ? std::string() : entries_[index].HolidayName;
+    const std::string* name = Match(monthDay->first, monthDay->second);
+    return name == nullptr ? std::string() : *name;
   } catch (const std::exception&) {
     return {};
   }
+}
+
+const std::string* DayOffList::Match(int month, int day) const {
+  if (!dimensioned_ || month < 1 || month > 12 || day < 1 || day > 31) {
+    return nullptr;
+  }
+  const std::size_t index = firstEntry_[Slot(month, day)];
+  return index == kNoEntry ? nullptr : &entries_[index].HolidayName;
 }
 
 bool DayOffList::IsDimensioned() const {
@@ -141,6 +176,39 @@ bool DayOffList::IsDimensioned() const {
 
 const std::vector<DayOffEntry>& DayOffList::Entries() const {
   return entries_;
+}
+
+HolidayNames::HolidayNames(const DayOffList& list, bool nationalHolidays, std::int64_t year)
+    : list_(list), national_(nationalHolidays ? NationalHolidaysOf(year) : NationalHolidayYear()) {}
+
+std::string HolidayNames::Find(int month, int day) const {
+  if (const std::string* name = list_.Match(month, day)) {
+    return *name;
+  }
+  return std::string(national_.Find(month, day));
+}
+
+std::string HolidayNames::Find(std::string_view key) const {
+  try {
+    const auto monthDay = ParseKey(key, CurrentLocale().dateSeparator);
+    return monthDay ? Find(monthDay->first, monthDay->second) : std::string();
+  } catch (const std::exception&) {
+    return {};
+  }
+}
+
+std::vector<ListedHoliday> HolidaysOfYear(const DayOffList& list, bool nationalHolidays,
+                                          std::int64_t year) {
+  const HolidayNames names(list, nationalHolidays, year);
+  std::vector<ListedHoliday> holidays;
+  for (int month = 1; month <= 12; ++month) {
+    for (int day = 1; day <= DaysInMonth(year, month); ++day) {
+      if (std::string name = names.Find(month, day); !name.empty()) {
+        holidays.push_back({month, day, std::move(name)});
+      }
+    }
+  }
+  return holidays;
 }
 
 NativePath DayOffPath(const NativePath& executableFolder) {

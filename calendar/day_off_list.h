@@ -3,10 +3,12 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "components/holidays/national_holidays.h"
 #include "components/native_path.h"
 
 namespace mirel {
@@ -28,7 +30,11 @@ class DayOffList {
 
   // Replaces the list with the lines of a file's bytes: the whole file when readToEnd, otherwise
   // what was read before a read error, whose last, cut line is dropped. Lines end at CR, CR LF
-  // or LF; the bytes are in the system's ANSI code page, or UTF-8 after a byte-order mark.
+  // or LF. The bytes are UTF-8 after a byte-order mark, and UTF-8 without one when they are valid
+  // UTF-8 throughout and hold at least one non-ASCII byte (a file saved by a present-day editor);
+  // anything else is in the system's ANSI code page, as a file of an older editor is. Text that
+  // users write in code page 932 is practically never valid UTF-8: its lead bytes 0x81-0x9F
+  // cannot begin a UTF-8 sequence, and its other bytes rarely pair up as UTF-8 does.
   void LoadBytes(std::string_view fileBytes, bool readToEnd = true);
 
   // The holiday name of the first entry whose month and day match the key, a two-digit month,
@@ -36,6 +42,9 @@ class DayOffList {
   std::string Find(std::string_view key) const;
   // The same, for a key written with the given date separator.
   std::string Find(std::string_view key, std::string_view dateSeparator) const;
+  // The name of the first entry for that month and day ("" when its name is empty), or null when
+  // no entry matches them.
+  const std::string* Match(int month, int day) const;
 
   bool IsDimensioned() const;
   const std::vector<DayOffEntry>& Entries() const;
@@ -53,6 +62,34 @@ class DayOffList {
   // of a search through the list in file order without reading every date text per lookup.
   std::array<std::size_t, 12 * 31> firstEntry_{};
 };
+
+// The names the days of one year are drawn with: the holiday file first, its first entry for a
+// month and day winning even with an empty name (which keeps the day plain, so that a user can hide
+// a national holiday); only for a day that no entry matches, the national holiday of that date
+// when national holidays are on. The list must outlive the object.
+// Example: with national holidays on and a file "7/20 =", HolidayNames(list, true, 2026) gives ""
+// for July 20 (海の日 hidden) and "春分の日" for March 20.
+class HolidayNames {
+ public:
+  HolidayNames(const DayOffList& list, bool nationalHolidays, std::int64_t year);
+  std::string Find(int month, int day) const;
+  // The same for a key as DayOffList::Find takes it; "" for a key that is none. Never throws.
+  std::string Find(std::string_view key) const;
+
+ private:
+  const DayOffList& list_;
+  NationalHolidayYear national_;  // empty when national holidays are off
+};
+
+struct ListedHoliday {
+  int month = 0;
+  int day = 0;
+  std::string name;  // never empty
+};
+
+// Every day of the year with a name to draw, in date order, as HolidayNames gives them.
+std::vector<ListedHoliday> HolidaysOfYear(const DayOffList& list, bool nationalHolidays,
+                                          std::int64_t year);
 
 // The executable's folder joined with "\DayOff.dat" (the platform's separator elsewhere).
 NativePath DayOffPath(const NativePath& executableFolder);

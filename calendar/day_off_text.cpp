@@ -51,6 +51,17 @@ std::size_t ValidSequenceLength(std::string_view text) {
 
 }  // namespace
 
+bool IsValidUtf8(std::string_view bytes) {
+  while (!bytes.empty()) {
+    const std::size_t length = ValidSequenceLength(bytes);
+    if (length == 0) {
+      return false;
+    }
+    bytes.remove_prefix(length);
+  }
+  return true;
+}
+
 std::string SanitizeUtf8(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size());

@@ -34,6 +34,10 @@ class AnsiDecoder {
   std::unique_ptr<Converter> converter_;
 };
 
+// Whether the bytes are valid UTF-8 throughout (no overlong forms, surrogates or code points above
+// U+10FFFF, no sequence cut at the end).
+bool IsValidUtf8(std::string_view bytes);
+
 // UTF-8 with every invalid or incomplete sequence replaced by U+FFFD.
 std::string SanitizeUtf8(std::string_view bytes);
 

@@ -13,6 +13,7 @@ namespace mirel {
 namespace {
 
 constexpr double kArrowBoxTwips = 240;
+constexpr std::string_view kNationalHolidaysKey = "NationalHolidays";
 
 }  // namespace
 
@@ -30,6 +31,8 @@ void frmCalender::Form_Load() {
   formState_->SetKeepSize(true);
 
   LoadDayOff();
+  NationalHolidays =
+      settings_.GetSetting(app_.exeName, host_.FormName(), kNationalHolidaysKey, "0") == "1";
 
   CurYear = Year(Date());
   CurMonth = Month(Date());
@@ -80,6 +83,13 @@ void frmCalender::picNext_GotFocus() {
   host_.SetFocus(CalenderPicture::kCalender);
 }
 
+void frmCalender::mnuNationalHolidays_Click() {
+  NationalHolidays = !NationalHolidays;
+  DrawCalender();
+  settings_.SaveSetting(app_.exeName, host_.FormName(), kNationalHolidaysKey,
+                        NationalHolidays ? "1" : "0");
+}
+
 void frmCalender::StepMonth(int delta) {
   std::int64_t month = std::int64_t{CurMonth} + delta;
   if (!IsShowableMonth(CurYear, month) || month < INT32_MIN || month > INT32_MAX) {
@@ -90,9 +100,11 @@ void frmCalender::StepMonth(int delta) {
 }
 
 void frmCalender::DrawCalender() {
+  // The national holidays of the displayed year are worked out once for the whole month.
+  const HolidayNames names(DayOffList, NationalHolidays, DisplayedMonth(CurYear, CurMonth).year);
   ::mirel::DrawCalender(
       picCalender_, {.CurYear = CurYear, .CurMonth = CurMonth, .CurDay = CurDay},
-      [this](std::string_view key) { return FindDayOff(key); },
+      [&names](std::string_view key) { return names.Find(key); },
       [this](std::string_view caption) { host_.SetCaption(caption); });
 }
 
@@ -101,7 +113,10 @@ void frmCalender::LoadDayOff() {
 }
 
 std::string frmCalender::FindDayOff(std::string_view key) const {
-  return DayOffList.Find(key);  // never throws
+  // Never throws: the names' lookup catches everything, and the displayed year is computed in
+  // wide arithmetic.
+  return HolidayNames(DayOffList, NationalHolidays, DisplayedMonth(CurYear, CurMonth).year)
+      .Find(key);
 }
 
 }  // namespace mirel

@@ -18,6 +18,8 @@ namespace mirel {
 
 inline constexpr int kKeyLeft = 37;
 inline constexpr int kKeyRight = 39;
+// The one item of the calendar's context menu; checked while national holidays are shown.
+inline constexpr std::string_view kNationalHolidaysMenuText = "国民の祝日を表示";
 
 // The program the window belongs to: its executable's base name and folder.
 struct CalenderApp {
@@ -43,15 +45,24 @@ class frmCalender {
   void picPrev_GotFocus();
   void picNext_GotFocus();
 
+  // The context menu's one item, 「国民の祝日を表示」: switches national holidays on or off,
+  // draws the grid again and keeps the choice for the user. The switch holds for this run even
+  // when the choice cannot be stored; that failure is thrown after the drawing.
+  void mnuNationalHolidays_Click();
+
   void DrawCalender();
   void LoadDayOff();
-  // The holiday name for a "mm/dd" key, "" when there is none. Never throws.
+  // The name the day of a "mm/dd" key is drawn with in the displayed month: the holiday file's,
+  // else the national holiday's when they are on; "" when there is none. Never throws.
   std::string FindDayOff(std::string_view key) const;
 
   std::int32_t CurYear = 0;
   std::int32_t CurMonth = 0;  // moves one per step without wrapping into CurYear
   std::int32_t CurDay = 0;    // the day of the month at loading; navigation keeps it
   ::mirel::DayOffList DayOffList;
+  // National holidays shown beside the file's; read from the settings store at each loading,
+  // off when never stored.
+  bool NationalHolidays = false;
 
  private:
   // Moves CurMonth by delta unless that leaves January 100 .. December 9999, the months the date

@@ -1,8 +1,10 @@
 // mirel-cal: the month calendar in a terminal, drawn by the same DrawCalender as the window.
-//   mirel-cal [--year Y] [--month M] [--day D] [--today DATE] [--dayoff FILE]
+//   mirel-cal [--year Y] [--month M] [--day D] [--today DATE] [--dayoff FILE] [--national] [--list]
 // --month 13 shows January of the following year and 0 December of the year before, as the
 // window's arrow keys do. --day is the day number whose cell is framed (the window's loading
-// day); --today sets the current date (default: the system's).
+// day); --today sets the current date (default: the system's). --national adds Japan's national
+// holidays where the holiday file names no day, as the window's switch does; --list prints the
+// named days of the year (--year, default this year) as "YYYY/MM/DD<TAB>name" instead of the grid.
 #include <unistd.h>
 
 #include <cerrno>
@@ -31,10 +33,13 @@ constexpr int kLinesPerWeek = 3;  // the number, the holiday name, one blank lin
 
 constexpr std::string_view kUsage =
     "使い方: mirel-cal [--year 年] [--month 月] [--day 日] [--today 日付] [--dayoff ファイル]\n"
+    "                 [--national] [--list]\n"
     "  --year, --month  表示する年と月 (既定: 今日の年月; 月 13 は翌年 1 月、0 は前年 12 月)\n"
     "  --day            赤枠で囲む日 (既定: 今日の日)\n"
     "  --today          今日の日付 (例: 2024/3/5)\n"
-    "  --dayoff         祝日ファイル (日付=祝日名 の行)\n";
+    "  --dayoff         祝日ファイル (日付=祝日名 の行)\n"
+    "  --national       国民の祝日も表示する (祝日ファイルにない日)\n"
+    "  --list           月の表の代わりに、その年の祝日を 1 行ずつ出す (年/月/日<TAB>祝日名)\n";
 
 struct UsageError {
   std::string message;
@@ -53,6 +58,8 @@ struct Options {
   std::optional<std::int32_t> year, month, day;
   std::optional<mirel::DateValue> today;
   std::optional<std::filesystem::path> dayOffFile;
+  bool national = false;
+  bool list = false;
   bool help = false;
 };
 
@@ -62,6 +69,14 @@ Options ParseOptions(int argc, char** argv) {
     std::string_view arg = argv[i];
     if (arg == "--help" || arg == "-h") {
       options.help = true;
+      continue;
+    }
+    if (arg == "--national") {
+      options.national = true;
+      continue;
+    }
+    if (arg == "--list") {
+      options.list = true;
       continue;
     }
     std::string_view name = arg;
@@ -116,7 +131,10 @@ int Run(int argc, char** argv) {
   mirel::CalenderMonth month{.CurYear = options.year.value_or(mirel::Year(today)),
                              .CurMonth = options.month.value_or(mirel::Month(today)),
                              .CurDay = options.day.value_or(mirel::Day(today))};
-  if (!mirel::IsShowableMonth(month.CurYear, month.CurMonth)) {
+  // A list covers the whole year, whatever month the grid would show.
+  if (options.list
+          ? !mirel::IsShowableMonth(month.CurYear, 1) || !mirel::IsShowableMonth(month.CurYear, 12)
+          : !mirel::IsShowableMonth(month.CurYear, month.CurMonth)) {
     throw UsageError{"表示できるのは 100年1月 から 9999年12月 までです"};
   }
 
@@ -139,10 +157,22 @@ int Run(int argc, char** argv) {
     dayOffList.Load(*options.dayOffFile);
   }
 
+  if (options.list) {
+    char date[16];
+    for (const mirel::ListedHoliday& holiday :
+         mirel::HolidaysOfYear(dayOffList, options.national, month.CurYear)) {
+      std::snprintf(date, sizeof date, "%04d/%02d/%02d", month.CurYear, holiday.month, holiday.day);
+      std::cout << date << '\t' << holiday.name << '\n';
+    }
+    return 0;
+  }
+
   mirel::TextSurface surface(7 * kColumnsPerDay, 7 * kLinesPerWeek);
   std::string caption;
+  const mirel::HolidayNames names(dayOffList, options.national,
+                                  mirel::DisplayedMonth(month.CurYear, month.CurMonth).year);
   mirel::DrawCalender(
-      surface, month, [&](std::string_view key) { return dayOffList.Find(key); },
+      surface, month, [&](std::string_view key) { return names.Find(key); },
       [&](std::string_view text) { caption = text; });
   bool ansi = ::isatty(STDOUT_FILENO) != 0;
   std::cout << caption << "\n" << surface.Render(ansi);

@@ -1,5 +1,5 @@
 // The holiday file on Windows: which files count, a file locked by another program, and the
-// platform's decoding of code page 932.
+// platform's decoding of code page 932 and UTF-8 without a byte-order mark.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -111,6 +111,9 @@ TEST(DayOffDecodingWin, SystemCodePageWhenJapanese) {
       "5\x8C\x8E"
       "4\x93\xFA"
       "=\x8C\xB3\x93\xFA");
+  EXPECT_EQ(list.Find("05/04", "/"), "元日");
+  // Saved as UTF-8 without a byte-order mark (Notepad's default), the same line reads alike.
+  list.LoadBytes("平成12年5月4日=元日");
   EXPECT_EQ(list.Find("05/04", "/"), "元日");
 }
 

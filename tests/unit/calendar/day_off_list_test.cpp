@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -35,6 +36,17 @@ DayOffList FromBytes(std::string_view bytes, bool complete = true) {
   list.LoadBytes(bytes, complete);
   return list;
 }
+
+// A company's file as a code page 932 editor saves it: kanji, kana, full-width brackets and
+// half-width katakana, the last of which alone ("ﾃｽ", C3 BD) would even be valid UTF-8.
+const std::string kCompanyFileCp932 =
+    "\x89\xEF\x8E\xD0\x82\xCC\x8Bx\x93\xFA (2026\x94N)\r\n"
+    "4/1 = \x91n\x97\xA7\x8BL\x94O\x93\xFA\r\n"
+    "8/13=\x89\xC4\x8BG\x8Bx\x8B\xC6\x81i\x82\xA8\x96~\x81j\r\n"
+    "12/29 = \x94N\x96\x96\x94N\x8En\x8Bx\x89\xC9\r\n"
+    "6/1=\xC3\xBD\r\n"
+    "10/1 = \x93s\x96\xAF\x82\xCC\x93\xFA\x81"
+    "E\xCE\xDE\xB0\xC5\xBD\x93\xFA\r\n";
 
 struct LookupCase {
   const char* name;
@@ -91,6 +103,13 @@ INSTANTIATE_TEST_SUITE_P(
                    "=x",
                    5, 4, "x"},
         LookupCase{"ShiftJisName", "1/1=\x8C\xB3\x93\xFA", 1, 1, "元日"},
+        LookupCase{"Utf8WithoutMark", "メモ\r\n1/1 = 元日\r\n", 1, 1, "元日"},
+        LookupCase{"Utf8WithoutMarkHalfWidthKana", "6/1=ﾃｽﾄ", 6, 1, "ﾃｽﾄ"},
+        LookupCase{"OneInvalidByteMakesTheFileCodePage", "1/2=元日\r\n1/1=\x8C\xB3", 1, 1, "元"},
+        LookupCase{"CodePageKanji", kCompanyFileCp932, 4, 1, "創立記念日"},
+        LookupCase{"CodePageFullWidthBrackets", kCompanyFileCp932, 8, 13, "夏季休業（お盆）"},
+        LookupCase{"CodePageHalfWidthKana", kCompanyFileCp932, 6, 1, "ﾃｽ"},
+        LookupCase{"CodePageMixedKana", kCompanyFileCp932, 10, 1, "都民の日・ﾎﾞｰﾅｽ日"},
         LookupCase{"InvalidShiftJisByteBecomesReplacement", "1/1=\x85\x40\x8C\xB3", 1, 1,
                    "\xEF\xBF\xBD@元"}));
 
@@ -120,6 +139,78 @@ TEST(DayOffList, ReadErrorKeepsTheCompleteLinesBeforeIt) {
   ASSERT_EQ(list.Entries().size(), 2u);
   EXPECT_EQ(list.Find(Key(1, 2)), "B");
   EXPECT_EQ(list.Find(Key(1, 3)), "");
+
+  // A UTF-8 file without a mark, cut inside a character, is still read as UTF-8.
+  const std::string utf8 = "1/1=元日\r\n1/2=元";
+  EXPECT_EQ(FromBytes(utf8.substr(0, utf8.size() - 1), false).Find(Key(1, 1)), "元日");
+}
+
+struct NamesCase {
+  const char* name;
+  std::string file;  // none: the file was never found
+  bool national;
+  int year, month, day;
+  std::string expected;
+};
+
+void PrintTo(const NamesCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class Names : public testing::TestWithParam<NamesCase> {};
+
+// The file has the last word: its first entry for a month and day wins, an empty name hides the
+// day; a national holiday fills only the days the file says nothing of.
+TEST_P(Names, FileFirstThenNationalHolidays) {
+  const NamesCase& c = GetParam();
+  DayOffList list;
+  if (!c.file.empty()) {
+    list.LoadBytes(c.file);
+  }
+  EXPECT_EQ(HolidayNames(list, c.national, c.year).Find(c.month, c.day), c.expected);
+  EXPECT_EQ(HolidayNames(list, c.national, c.year).Find(Key(c.month, c.day)), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Priority, Names,
+    testing::Values(NamesCase{"NoFileOn", "", true, 2026, 3, 20, "春分の日"},
+                    NamesCase{"NoFileOff", "", false, 2026, 3, 20, ""},
+                    NamesCase{"FileNameReplaces", "3/20=創立記念日", true, 2026, 3, 20,
+                              "創立記念日"},
+                    NamesCase{"EmptyNameHides", "メモ\r\n7/20=\r\n7/20=海", true, 2026, 7, 20, ""},
+                    NamesCase{"HiddenDateOnlyThatDay", "7/20=", true, 2027, 7, 19, "海の日"},
+                    NamesCase{"SubstituteHidden", "5/6=", true, 2026, 5, 6, ""},
+                    NamesCase{"FileYearDisregarded", "2025/9/22=x", true, 2026, 9, 22, "x"},
+                    NamesCase{"OtherEntriesLeaveIt", "1/1=正月", true, 2023, 1, 2, "振替休日"},
+                    NamesCase{"NoteOnlyFile", "メモ", true, 2026, 9, 22, "国民の休日"},
+                    NamesCase{"FileOnlyWhenOff", "5/6=x", false, 2026, 5, 6, "x"}));
+
+TEST(HolidaysOfYear, ListsTheNamedDaysInDateOrder) {
+  DayOffList none;
+  std::vector<std::string> lines;
+  for (const ListedHoliday& h : HolidaysOfYear(none, true, 2026)) {
+    lines.push_back(std::to_string(h.month) + "/" + std::to_string(h.day) + " " + h.name);
+  }
+  // The holidays of 2026 as the Cabinet Office lists them.
+  EXPECT_EQ(lines, (std::vector<std::string>{
+                       "1/1 元日", "1/12 成人の日", "2/11 建国記念の日", "2/23 天皇誕生日",
+                       "3/20 春分の日", "4/29 昭和の日", "5/3 憲法記念日", "5/4 みどりの日",
+                       "5/5 こどもの日", "5/6 振替休日", "7/20 海の日", "8/11 山の日",
+                       "9/21 敬老の日", "9/22 国民の休日", "9/23 秋分の日", "10/12 スポーツの日",
+                       "11/3 文化の日", "11/23 勤労感謝の日"}));
+
+  // Hidden days are not listed; the file's own days join in order; a leap day only in leap years.
+  const DayOffList file = FromBytes("12/29 = 年末休暇\r\n3/20 =\r\n2/29 = 閏日\r\n1/1 = 正月");
+  std::vector<std::string> names;
+  for (const ListedHoliday& h : HolidaysOfYear(file, true, 2026)) {
+    names.push_back(h.name);
+  }
+  EXPECT_EQ(names.size(), 18u);
+  EXPECT_EQ(names.front(), "正月");
+  EXPECT_EQ(names.back(), "年末休暇");
+  EXPECT_EQ(std::count(names.begin(), names.end(), "春分の日"), 0);
+  EXPECT_EQ(HolidaysOfYear(file, false, 2026).size(), 2u);
+  EXPECT_EQ(HolidaysOfYear(file, false, 2028).size(), 3u);
 }
 
 TEST(DayOffList, KeysAreTwoDigitsAroundTheGivenSeparator) {

@@ -2,18 +2,30 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "components/datetime/date_value.h"
 #include "components/datetime/now.h"
+#include "components/errors.h"
+#include "components/format/locale_data.h"
 #include "tests/support/recording_surface.h"
 #include "tests/unit/calendar/fake_calender_host.h"
 
 namespace mirel {
 namespace {
+
+std::string Key(int month, int day) {
+  char text[3][3];
+  std::snprintf(text[0], sizeof text[0], "%02d", month);
+  std::snprintf(text[1], sizeof text[1], "%02d", day);
+  return std::string(text[0]) + CurrentLocale().dateSeparator + text[1];
+}
 
 class FrmCalenderTest : public ::testing::Test {
  protected:
@@ -71,6 +83,74 @@ TEST_F(FrmCalenderTest, HolidaysFromTheFileBesideTheProgramAreDrawnRed) {
     }
   }
   EXPECT_TRUE(found);
+}
+
+// The name printed under a day number by the last drawing; nothing when the day was not drawn.
+std::optional<DrawOp> NameUnder(const RecordingSurface& surface, const std::string& day) {
+  const std::vector<DrawOp> prints = surface.OpsOf(DrawOpKind::kPrint);
+  for (std::size_t i = 7; i + 1 < prints.size(); ++i) {
+    if (prints[i].text == day) {
+      DrawOp name = prints[i + 1];
+      name.color = prints[i].color;  // the number's colour and weight, with the name's text
+      name.bold = prints[i].bold;
+      return name;
+    }
+  }
+  return std::nullopt;
+}
+
+TEST_F(FrmCalenderTest, NationalHolidaysSwitchIsKeptPerUser) {
+  WriteDayOff("12/24 = クリスマス\r\n7/20 =\r\n");
+  frmCalender& form = Loaded(DateSerial(2026, 3, 5));
+  EXPECT_FALSE(form.NationalHolidays);  // never stored: off
+  form.DrawCalender();
+  EXPECT_EQ(NameUnder(surface_, "20")->text, "");
+
+  // On: the grid is drawn again at once, 春分の日 red and bold like a file holiday; stored "1".
+  surface_.ClearOps();
+  form.mnuNationalHolidays_Click();
+  EXPECT_TRUE(form.NationalHolidays);
+  const std::optional<DrawOp> equinox = NameUnder(surface_, "20");
+  ASSERT_TRUE(equinox);
+  EXPECT_EQ(equinox->text, "春分の日");
+  EXPECT_EQ(equinox->color, kRed);
+  EXPECT_TRUE(equinox->bold);
+  EXPECT_EQ(store_.GetSetting("Mirel", "frmCalender", "NationalHolidays"), "1");
+
+  // Kept over a reload; the file still hides 海の日 and names its own days.
+  Loaded(DateSerial(2026, 7, 1));
+  EXPECT_TRUE(form.NationalHolidays);
+  EXPECT_EQ(form.FindDayOff(Key(7, 20)), "");
+  form.CurMonth = 12;
+  EXPECT_EQ(form.FindDayOff(Key(12, 23)), "");
+  EXPECT_EQ(form.FindDayOff(Key(12, 24)), "クリスマス");
+  form.CurMonth = 14;  // February of the next year: 2027's national holidays
+  EXPECT_EQ(form.FindDayOff(Key(2, 23)), "天皇誕生日");
+
+  // Off again: stored "0", and a value that is not "1" reads as off.
+  form.mnuNationalHolidays_Click();
+  EXPECT_EQ(store_.GetSetting("Mirel", "frmCalender", "NationalHolidays"), "0");
+  for (const char* stored : {"0", "", "yes", "true", " 1"}) {
+    store_.SaveSetting("Mirel", "frmCalender", "NationalHolidays", stored);
+    Loaded(DateSerial(2026, 3, 5));
+    EXPECT_FALSE(form.NationalHolidays) << stored;
+  }
+}
+
+TEST_F(FrmCalenderTest, SwitchHoldsForTheRunWhenItCannotBeStored) {
+  struct FailingStore : MemorySettingsStore {
+    void SaveSetting(std::string_view, std::string_view, std::string_view,
+                     std::string_view) override {
+      throw RunTimeError(ErrorNumber::kInvalidArgument, "registry refused");
+    }
+  } failing;
+  frmCalender form(host_, surface_, failing, CalenderApp{"Mirel", folder_});
+  ScopedNowOverride now(DateSerial(2026, 3, 5));
+  form.Form_Load();
+  surface_.ClearOps();
+  EXPECT_THROW(form.mnuNationalHolidays_Click(), RunTimeError);
+  EXPECT_TRUE(form.NationalHolidays);
+  EXPECT_EQ(NameUnder(surface_, "20")->text, "春分の日");
 }
 
 TEST_F(FrmCalenderTest, KeysAndClicksStepMonthsWithoutWrapping) {

@@ -1,0 +1,72 @@
+#include "calendar/calender_context_menu_win.h"
+
+#include "components/win32/text_conversion.h"
+#include "components/win32/unique_handle.h"
+#include "components/win32/win_error.h"
+
+namespace mirel {
+namespace {
+
+constexpr UINT kNationalHolidaysCommand = 1;
+
+struct MenuTraits {  // CreatePopupMenu
+  using Handle = HMENU;
+  static Handle Invalid() noexcept { return nullptr; }
+  static void Close(Handle h) noexcept { ::DestroyMenu(h); }
+};
+using UniqueMenu = win32::UniqueHandle<MenuTraits>;
+
+// Where the menu opens, in screen coordinates. From the keyboard (both coordinates -1) there is no
+// mouse position: below the weekday names at the grid's left, where the eye already is.
+POINT MenuPoint(HWND grid, LPARAM lParam) {
+  POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+  if (point.x == -1 && point.y == -1) {
+    RECT client{};
+    ::GetClientRect(grid, &client);
+    point = {client.right / 14, client.bottom / 7};
+    ::ClientToScreen(grid, &point);
+  }
+  return point;
+}
+
+bool InClientArea(HWND window, POINT screenPoint) {
+  if (screenPoint.x == -1 && screenPoint.y == -1) {
+    return true;
+  }
+  RECT client{};
+  ::GetClientRect(window, &client);
+  ::ScreenToClient(window, &screenPoint);
+  return ::PtInRect(&client, screenPoint) != FALSE;
+}
+
+}  // namespace
+
+bool ShowCalenderContextMenu(HWND window, HWND grid, LPARAM lParam, frmCalender& form) noexcept {
+  const POINT mouse{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+  if (!InClientArea(window, mouse)) {
+    return false;
+  }
+  UINT command = 0;
+  win32::RunHandler(window, [&] {
+    UniqueMenu menu(::CreatePopupMenu());
+    if (!menu) {
+      win32::ThrowWin32Error("CreatePopupMenu");
+    }
+    const UINT state = form.NationalHolidays ? MF_CHECKED : MF_UNCHECKED;
+    if (!::AppendMenuW(menu.Get(), MF_STRING | state, kNationalHolidaysCommand,
+                       win32::Utf8ToWide(kNationalHolidaysMenuText).c_str())) {
+      win32::ThrowWin32Error("AppendMenuW");
+    }
+    const POINT at = MenuPoint(grid, lParam);
+    // TPM_RETURNCMD: the choice comes back here rather than as WM_COMMAND to the window.
+    command = static_cast<UINT>(::TrackPopupMenuEx(
+        menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, at.x, at.y,
+        window, nullptr));
+  });
+  if (command == kNationalHolidaysCommand) {
+    win32::RunHandler(window, [&] { form.mnuNationalHolidays_Click(); });
+  }
+  return true;
+}
+
+}  // namespace mirel
