@@ -16,7 +16,7 @@
 namespace mirel::win32 {
 
 // What every top-level window does on WM_DPICHANGED: it takes the rectangle the system suggests
-// for the new monitor, which keeps its size in inches.
+// for the new monitor, which keeps its size in inches, moved inside that monitor's work area.
 void FollowDpiChange(HWND window, LPARAM suggestedRect) noexcept;
 
 // The object handed to CreateWindowExW as its creation parameter is stored with the window at

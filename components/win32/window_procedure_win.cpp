@@ -1,12 +1,18 @@
 #include "components/win32/window_procedure.h"
 
+#include "components/win32/work_area_fit_win.h"
+
 namespace mirel::win32 {
 
 void FollowDpiChange(HWND window, LPARAM suggestedRect) noexcept {
-  const auto* suggested = reinterpret_cast<const RECT*>(suggestedRect);
-  ::SetWindowPos(window, nullptr, suggested->left, suggested->top,
-                 suggested->right - suggested->left, suggested->bottom - suggested->top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+  RECT target = *reinterpret_cast<const RECT*>(suggestedRect);
+  // A window that grows with the new DPI near the monitor's edge would reach past it; the
+  // minimised clock keeps the place the system gives it.
+  if (!::IsIconic(window)) {
+    target = FitIntoWorkArea(target, Oversize::kKeepSize);
+  }
+  ::SetWindowPos(window, nullptr, target.left, target.top, target.right - target.left,
+                 target.bottom - target.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void RegisterWindowClass(const WindowClass& windowClass) {
