@@ -9,7 +9,7 @@
 # Usage: scripts/package.sh [OUTDIR]
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
-outdir=${1:-$top/dist}
+outdir=$(realpath -m "${1:-$top/dist}")  # before the cd below
 target_exe_bytes=$((300 * 1024))  # what each Mirel.exe should stay within
 
 [ -n "${MIREL_SKIP_SETUP:-}" ] || "$top/scripts/setup-debian.sh"
