@@ -35,7 +35,12 @@ if ((${#missing[@]})); then
     echo "Installing the missing packages:"
   fi
   echo "  ${missing[*]}"
-  "${as_root[@]}" apt-get update -qq
-  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
-    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  if ! "${as_root[@]}" apt-get update -qq ||
+    ! "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+      apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null; then
+    # Debian gives the first user sudo only when the installer set no root password.
+    echo "Could not install them. As root (su -), run:" >&2
+    echo "  apt-get install ${missing[*]}" >&2
+    exit 1
+  fi
 fi
