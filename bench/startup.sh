@@ -27,7 +27,7 @@ now_ns() { date +%s%N; }
 # Starts the program, waits for its first visible window, ends it; prints the milliseconds from
 # the start to the window.
 time_start() {
-  local exe=$1 start wid= pid
+  local exe=$1 start wid='' pid
   start=$(now_ns)
   "${E2E_ENV[@]}" "$E2E_WINE" "$exe" >>"$E2E_DIR/wine.log" 2>&1 &
   pid=$!
