@@ -1,7 +1,10 @@
-# Shared by both mingw-w64 toolchain files. The -posix variants are used because GoogleTest
-# needs std::thread and friends.
-set(CMAKE_C_COMPILER ${MIREL_MINGW_TRIPLET}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${MIREL_MINGW_TRIPLET}-g++-posix)
+# Shared by both mingw-w64 toolchain files. The -posix variants are the default because
+# GoogleTest needs std::thread and friends. The program itself runs on one thread, so the release
+# builds take the -win32 variants (MIREL_MINGW_THREADS=win32): their runtime locks with Windows'
+# own primitives and links no POSIX thread emulation into the executable.
+set(MIREL_MINGW_THREADS posix CACHE STRING "Thread model of the mingw-w64 compilers: posix or win32")
+set(CMAKE_C_COMPILER ${MIREL_MINGW_TRIPLET}-gcc-${MIREL_MINGW_THREADS})
+set(CMAKE_CXX_COMPILER ${MIREL_MINGW_TRIPLET}-g++-${MIREL_MINGW_THREADS})
 set(CMAKE_RC_COMPILER ${MIREL_MINGW_TRIPLET}-windres)
 set(CMAKE_FIND_ROOT_PATH /usr/${MIREL_MINGW_TRIPLET})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

@@ -6,6 +6,7 @@
 
 #include "components/win32/app_info.h"
 #include "components/win32/unique_handle.h"
+#include "mirel_version.h"
 #include "tests/win32/input_box_modal_driver.h"
 
 // The test program carries the program's own resource script, so these tests read the same
@@ -60,7 +61,7 @@ TEST(VersionInfoTest, DialogShowsIconVersionPathAndClosesByOkOrEscape) {
           inspected = true;
           EXPECT_EQ(ModalDialogDriver::Text(dialog), L"バージョン情報");
           EXPECT_EQ(ModalDialogDriver::Text(::GetDlgItem(dialog, kVersionProductId)),
-                    L"Mirel バージョン 1.0.0");
+                    L"Mirel バージョン " MIREL_VERSION_TEXT);
           EXPECT_EQ(ModalDialogDriver::Text(::GetDlgItem(dialog, kVersionDescriptionId)),
                     kDescription);
           EXPECT_EQ(ModalDialogDriver::Text(::GetDlgItem(dialog, kVersionCopyrightId))

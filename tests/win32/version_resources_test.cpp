@@ -2,12 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <memory>
 #include <string>
+#include <type_traits>
+#include <vector>
 
+#include "components/win32/app_info.h"
 #include "components/win32/unique_handle.h"
+#include "mirel_version.h"  // CMake's project version
 #include "resources/resource_ids.h"
 
-// The program's resource script: its manifest, and its icons loaded as the windows load them.
+// The program's resource script: its manifest, its version, and its icons loaded as the windows
+// load them.
 
 namespace mirel {
 namespace {
@@ -53,6 +60,85 @@ TEST(VersionResourcesTest, ManifestAsksForPerMonitorDpiAndVisualStyles) {
   const std::string manifest(data, ::SizeofResource(module, found));
   EXPECT_NE(manifest.find("PerMonitorV2"), std::string::npos);
   EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls"), std::string::npos);
+}
+
+// What a module file says its version is: the fixed numbers, the two version strings and the
+// manifest's assembly version, each read the way Windows and Explorer read them.
+struct ModuleVersion {
+  std::wstring fixedFile, fixedProduct, fileVersion, productVersion;
+  std::string manifest;
+};
+
+std::wstring FourNumbers(DWORD high, DWORD low) {
+  return std::to_wstring(HIWORD(high)) + L"." + std::to_wstring(LOWORD(high)) + L"." +
+         std::to_wstring(HIWORD(low)) + L"." + std::to_wstring(LOWORD(low));
+}
+
+ModuleVersion ReadModuleVersion(const std::wstring& path) {
+  ModuleVersion version;
+  DWORD ignored = 0;
+  std::vector<BYTE> block(::GetFileVersionInfoSizeW(path.c_str(), &ignored));
+  if (block.empty() ||
+      !::GetFileVersionInfoW(path.c_str(), 0, static_cast<DWORD>(block.size()), block.data())) {
+    return version;
+  }
+  void* value = nullptr;
+  UINT length = 0;
+  if (::VerQueryValueW(block.data(), L"\\", &value, &length) &&
+      length >= sizeof(VS_FIXEDFILEINFO)) {
+    const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(value);
+    version.fixedFile = FourNumbers(fixed->dwFileVersionMS, fixed->dwFileVersionLS);
+    version.fixedProduct = FourNumbers(fixed->dwProductVersionMS, fixed->dwProductVersionLS);
+  }
+  auto text = [&](const wchar_t* name) {
+    const std::wstring key = std::wstring(L"\\StringFileInfo\\041104B0\\") + name;
+    return ::VerQueryValueW(block.data(), key.c_str(), &value, &length) && length > 0
+               ? std::wstring(static_cast<const wchar_t*>(value))
+               : std::wstring();
+  };
+  version.fileVersion = text(L"FileVersion");
+  version.productVersion = text(L"ProductVersion");
+
+  const std::unique_ptr<std::remove_pointer_t<HMODULE>, decltype(&::FreeLibrary)> module(
+      ::LoadLibraryExW(path.c_str(), nullptr,
+                       LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE),
+      &::FreeLibrary);
+  HRSRC found =
+      module ? ::FindResourceW(module.get(), MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24)) : nullptr;
+  if (found != nullptr) {
+    const auto* data =
+        static_cast<const char*>(::LockResource(::LoadResource(module.get(), found)));
+    version.manifest.assign(data, ::SizeofResource(module.get(), found));
+  }
+  return version;
+}
+
+// One version number, CMake's, in every place Windows shows one: the executable built beside
+// this test (MIREL_EXE, a Unix path seen through Wine's Z: drive) and this test program, which
+// carries the same resource script.
+TEST(VersionResourcesTest, EveryVersionIsTheProjectVersion) {
+  const std::wstring text = L"" MIREL_VERSION_TEXT;
+  const std::wstring quad = text + L".0";
+  std::vector<std::wstring> paths{win32::ExecutablePath()};
+  if (const char* exe = std::getenv("MIREL_EXE"); exe != nullptr && *exe == '/') {
+    std::wstring path = L"Z:";
+    for (const char* c = exe; *c != '\0'; ++c) {
+      path += *c == '/' ? L'\\' : static_cast<wchar_t>(*c);
+    }
+    paths.push_back(path);
+  } else {
+    ADD_FAILURE() << "MIREL_EXE names no executable: run this program through CTest";
+  }
+  for (const std::wstring& path : paths) {
+    SCOPED_TRACE(testing::PrintToString(path));
+    const ModuleVersion version = ReadModuleVersion(path);
+    EXPECT_EQ(version.fixedFile, quad);
+    EXPECT_EQ(version.fixedProduct, quad);
+    EXPECT_EQ(version.fileVersion, text);
+    EXPECT_EQ(version.productVersion, text);
+    const std::string identity = "name=\"Mirel\" version=\"" MIREL_VERSION_TEXT ".0\"";
+    EXPECT_NE(version.manifest.find(identity), std::string::npos) << version.manifest;
+  }
 }
 
 TEST(VersionResourcesTest, ApplicationIconHasEverySize) {

@@ -1,0 +1,138 @@
+#!/usr/bin/env bash
+# The release as a user gets it. scripts/package.sh makes both zips (into this test's folder);
+# each holds exactly its five entries, a README.txt that Notepad shows on every Windows, the
+# sample DayOff.dat as kept, and an executable of the right machine that needs only system DLLs
+# and carries no link time. The 64-bit program, unpacked into a fresh Wine prefix, runs from
+# there: the clock shows the general form and the calendar a holiday of the packaged DayOff.dat.
+set -euo pipefail
+source "$(dirname "$0")/calendar_helpers.sh"
+e2e_setup
+
+version=${MIREL_VERSION:?set by CTest}
+folder=Mirel-$version
+dist=$E2E_DIR/dist
+e2e_log "packaging (builds both release presets when they are not current)"
+MIREL_SKIP_SETUP=1 bash "$MIREL_SOURCE_DIR/scripts/package.sh" "$dist" >"$E2E_DIR/package.log" 2>&1 ||
+  {
+    tail -n 30 "$E2E_DIR/package.log" >&2
+    e2e_fail "scripts/package.sh failed"
+  }
+(cd "$dist" && sha256sum --quiet -c SHA256SUMS) || e2e_fail "SHA256SUMS does not match the zips"
+# Packed again from the same build, the zips come out byte for byte the same.
+MIREL_SKIP_SETUP=1 bash "$MIREL_SOURCE_DIR/scripts/package.sh" "$E2E_DIR/again" >/dev/null 2>&1 ||
+  e2e_fail "the second scripts/package.sh failed"
+cmp -s "$dist/SHA256SUMS" "$E2E_DIR/again/SHA256SUMS" || e2e_fail "a second packing gave other zips"
+
+# Every DLL Windows itself provides that the program may import; anything else (the mingw
+# runtime, winpthread, libstdc++) would have to travel with it.
+system_dlls=' kernel32.dll user32.dll gdi32.dll advapi32.dll shell32.dll comctl32.dll version.dll msvcrt.dll '
+
+# The most each Mirel.exe may weigh. The target is 300 KB for both; the 32-bit program is still
+# above it, held there by the runtime's DWARF unwind tables and its C99 printf (pulled in by a
+# swprintf and a std::to_string of a double), so its limit only stops it from growing much.
+declare -A max_kb=([win32]=350 [win64]=300)
+
+for arch in win32 win64; do
+  zip=$dist/$folder-$arch.zip
+  [ -f "$zip" ] || e2e_fail "no $zip"
+  listing=$(python3 -c 'import sys, zipfile; print("\n".join(zipfile.ZipFile(sys.argv[1]).namelist()))' "$zip")
+  expected=$(printf '%s\n' "$folder/" "$folder/Mirel.exe" "$folder/DayOff.dat" "$folder/README.txt" \
+    "$folder/LICENSE.txt")
+  [ "$listing" = "$expected" ] || e2e_fail "$arch zip holds:"$'\n'"$listing"
+  unpacked=$E2E_DIR/$arch
+  python3 -m zipfile -e "$zip" "$unpacked"
+  exe=$unpacked/$folder/Mirel.exe
+
+  # The PE header: machine type and link time stamp (none, so the zips are reproducible).
+  read -r machine stamp <<<"$(python3 - "$exe" <<'PY'
+import struct, sys
+data = open(sys.argv[1], "rb").read()
+pe = struct.unpack_from("<I", data, 0x3C)[0]
+assert data[pe:pe + 4] == b"PE\0\0"
+machine, _, stamp = struct.unpack_from("<HHI", data, pe + 4)
+print(hex(machine), stamp)
+PY
+  )"
+  want=$([ "$arch" = win32 ] && echo 0x14c || echo 0x8664)  # i386, x86-64
+  [ "$machine" = "$want" ] || e2e_fail "$arch Mirel.exe is for machine $machine, not $want"
+  [ "$stamp" = 0 ] || e2e_fail "$arch Mirel.exe carries the link time $stamp"
+  size=$(stat -c %s "$exe")
+  ((size <= ${max_kb[$arch]} * 1024)) || e2e_fail "$arch Mirel.exe has $size bytes, more than ${max_kb[$arch]} KB"
+  e2e_log "$arch Mirel.exe: $machine, $size bytes"
+
+  objdump=$([ "$arch" = win32 ] && echo i686-w64-mingw32-objdump || echo x86_64-w64-mingw32-objdump)
+  imports=$("$objdump" -p "$exe" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr '[:upper:]' '[:lower:]')
+  [ -n "$imports" ] || e2e_fail "no imports read from $arch Mirel.exe"
+  for dll in $imports; do
+    [[ $system_dlls == *" $dll "* ]] || e2e_fail "$arch Mirel.exe imports $dll"
+  done
+
+  readme=$unpacked/$folder/README.txt
+  [ "$(head -c 3 "$readme" | od -An -tx1 | tr -d ' ')" = efbbbf ] ||
+    e2e_fail "$arch README.txt does not start with the UTF-8 byte-order mark"
+  [ "$(grep -c $'\r$' "$readme")" = "$(wc -l <"$readme")" ] || e2e_fail "$arch README.txt has bare LF"
+  grep -q "Mirel-$version-win32.zip" "$readme" || e2e_fail "$arch README.txt lacks the version"
+  cmp -s "$unpacked/$folder/DayOff.dat" "$MIREL_SOURCE_DIR/resources/DayOff.dat" ||
+    e2e_fail "$arch DayOff.dat is not the sample"
+done
+
+# The 64-bit program from a folder of the fresh prefix, as a user unpacks it: C:\Mirel-x.y.z.
+cp -r "$E2E_DIR/win64/$folder" "$WINEPREFIX/drive_c/"
+MIREL_EXE=$WINEPREFIX/drive_c/$folder/Mirel.exe
+e2e_start_mirel
+CLOCK_WID=$(e2e_wait_window "$E2E_PID")
+caption=$(e2e_wait_caption "$CLOCK_WID" '^[0-9]{4}/[0-9]{1,2}/[0-9]{1,2} [0-9]{1,2}:[0-9]{2}:[0-9]{2}$')
+e2e_log "clock: $caption"
+
+# The first month from now with a holiday of the packaged file on a weekday (January, with its
+# movable holidays, left out), and the same weekday a week earlier as a plain day to compare with.
+# Prints: steps caption holCol holRow plainCol plainRow.
+read -r steps month_caption hol_col hol_row plain_col plain_row <<<"$(
+  iconv -f CP932 -t UTF-8 "$WINEPREFIX/drive_c/$folder/DayOff.dat" | python3 -c '
+import datetime, re, sys
+year, month, today = (int(x) for x in sys.argv[1:4])
+days = set()
+for line in sys.stdin:
+    m = re.match(r"\s*(\d+)/(\d+)\s*=", line)
+    if m:
+        days.add((int(m.group(1)), int(m.group(2))))
+for steps in range(13):
+    index = year * 12 + month - 1 + steps
+    y, mo = index // 12, index % 12 + 1
+    first = (datetime.date(y, mo, 1).weekday() + 1) % 7  # 0 when the month begins on Sunday
+    def cell(day):
+        k = first + day - 1
+        return k % 7 + 1, k // 7 + 2
+    for (hm, hd) in sorted(days):
+        plain = hd - 7  # the row above: a holiday name reaches into the row below
+        if hm != mo or mo == 1 or plain < 1 or (mo, plain) in days or not 2 <= cell(hd)[0] <= 6:
+            continue
+        if today in (hd, plain):  # the red frame stays on this day number in every month
+            continue
+        print(steps, f"{y:04d}年{mo:02d}月", *cell(hd), *cell(plain))
+        sys.exit(0)
+' "$(cal_today +%Y)" "$(cal_today +%-m)" "$(cal_today +%-d)"
+)"
+[ -n "${plain_row:-}" ] || e2e_fail "no holiday of the packaged DayOff.dat found to look at"
+
+cal_open
+for ((i = 0; i < steps; i++)); do
+  cal_click_child "$CAL_NEXT_ID"
+done
+cal_expect_caption "$month_caption"
+sleep 0.5
+
+read -r gx gy gw gh <<<"$(cal_probe child frmCalender "$CAL_GRID_ID")"
+[ -n "${gh:-}" ] || e2e_fail "no grid"
+shot=$E2E_DIR/screen.png
+e2e_screenshot "$shot"
+cw=$((gw / 7))
+ch=$((gh / 7))
+number_box() { echo "$((gx + ($1 - 1) * gw / 7 + 2)) $((gy + ($2 - 1) * gh / 7 + 2)) $((cw - 4)) $((ch / 2 + 2))"; }
+read -r hx hy hw hh <<<"$(number_box "$hol_col" "$hol_row")"
+read -r px py pw ph <<<"$(number_box "$plain_col" "$plain_row")"
+red_holiday=$(cal_count "$shot" red "$hx" "$hy" "$hw" "$hh")
+red_plain=$(cal_count "$shot" red "$px" "$py" "$pw" "$ph")
+e2e_log "$month_caption: holiday $red_holiday red pixels, plain day $red_plain"
+((red_holiday >= 5 && red_plain == 0)) || e2e_fail "the packaged holiday is not drawn in red"
+e2e_log "release ok"
