@@ -26,7 +26,13 @@ std::int64_t FloorMod(std::int64_t a, std::int64_t b) {
 }
 
 [[noreturn]] void ThrowOutOfRange(DateValue date) {
-  throw InvalidArgumentError("date value out of range: " + std::to_string(date));
+  // The whole days only: formatting a double would link the C runtime's printf engine into the
+  // Windows program for this one message.
+  std::string message = "date value out of range";
+  if (std::isfinite(date) && std::fabs(date) < 1e18) {
+    message += ": " + std::to_string(static_cast<long long>(date));
+  }
+  throw InvalidArgumentError(message);
 }
 
 }  // namespace

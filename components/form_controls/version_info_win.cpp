@@ -1,6 +1,6 @@
 #include "components/form_controls/version_info_win.h"
 
-#include <cstdio>
+#include <cstdint>
 
 #include "components/win32/app_info.h"
 #include "components/win32/dialog_template.h"
@@ -39,9 +39,14 @@ std::vector<std::wstring> Languages(const std::vector<BYTE>& block) {
   if (::VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", &value, &length) &&
       value != nullptr && length >= 4) {
     const WORD* pair = static_cast<const WORD*>(value);
-    wchar_t name[9];
-    std::swprintf(name, 9, L"%04X%04X", pair[0], pair[1]);
-    languages.emplace_back(name);
+    // Language and code page as eight upper-case hex digits ("041104B0"). Spelt out rather than
+    // by swprintf, which alone would link the C runtime's whole printf engine into the program.
+    const std::uint32_t code = (std::uint32_t{pair[0]} << 16) | pair[1];
+    std::wstring name(8, L'0');
+    for (int digit = 7; digit >= 0; --digit) {
+      name[static_cast<std::size_t>(7 - digit)] = L"0123456789ABCDEF"[(code >> (4 * digit)) & 0xF];
+    }
+    languages.push_back(std::move(name));
   }
   languages.emplace_back(L"041104B0");  // Japanese, Unicode
   languages.emplace_back(L"040904B0");  // US English, Unicode
