@@ -1,0 +1,85 @@
+// Compiling and applying a pattern take time linear in the pattern's length, whatever it holds:
+// each kind of pattern is timed at 64 KiB and at 1 MiB, and the ratio of the two is printed
+// (16 when linear; a stored pattern of any length must not freeze the clock).
+#include <benchmark/benchmark.h>
+
+#include <cstddef>
+#include <cstdio>
+#include <string>
+
+#include "bench/cpu_time_reporter.h"
+#include "components/datetime/date_value.h"
+#include "components/format/format.h"
+
+namespace {
+
+constexpr std::size_t kSmall = 64 * 1024;
+constexpr std::size_t kLarge = 1024 * 1024;
+
+struct Kind {
+  const char* name;
+  const char* unit;  // repeated to the length; an odd length leaves a part of it
+  const char* prefix;
+};
+
+const Kind kKinds[] = {
+    {"token-letter run", "y", ""},  // yyyy tokens, one run
+    {"plain-letter run", "x", ""},  // copied letters, one run
+    {"quoted text", "x", "\""},     // one quote left open to the end
+    {"backslash chain", "\\", ""},  // each backslash escapes the next
+    {"alternation", "hm", ""},      // hour and minute by turns, each its own run
+    {"marker alternation", "ampm", ""},
+};
+
+std::string PatternOf(const Kind& kind, std::size_t length) {
+  std::string pattern = kind.prefix;
+  const std::string unit = kind.unit;
+  while (pattern.size() < length) {
+    pattern += unit;
+  }
+  pattern.resize(length);
+  return pattern;
+}
+
+void BM_CompileAndFormat(benchmark::State& state) {
+  const Kind& kind = kKinds[state.range(0)];
+  const std::string pattern = PatternOf(kind, static_cast<std::size_t>(state.range(1)));
+  const mirel::DateValue value = mirel::DateSerial(2000, 1, 2) + mirel::TimeSerial(3, 4, 5);
+  for (auto _ : state) {
+    const mirel::FormatPattern compiled(pattern);
+    std::string text = compiled.Apply(value);
+    benchmark::DoNotOptimize(text);
+  }
+}
+
+void Register() {
+  for (std::size_t i = 0; i < std::size(kKinds); ++i) {
+    for (const std::size_t length : {kSmall, kLarge}) {
+      benchmark::RegisterBenchmark("BM_CompileAndFormat", BM_CompileAndFormat)
+          ->Args({static_cast<long>(i), static_cast<long>(length)})
+          ->Unit(benchmark::kMillisecond);
+    }
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+    return 1;
+  }
+  Register();
+  mirel::CpuTimeReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  for (std::size_t i = 0; i < std::size(kKinds); ++i) {
+    const std::string name = "BM_CompileAndFormat/" + std::to_string(i) + "/";
+    const double small = reporter.Nanoseconds(name + std::to_string(kSmall));
+    const double large = reporter.Nanoseconds(name + std::to_string(kLarge));
+    if (small > 0 && large > 0) {
+      std::printf("ratio 1MiB/64KiB %s: %.1f (target <= 20)\n", kKinds[i].name, large / small);
+    }
+  }
+  benchmark::Shutdown();
+  return 0;
+}
