@@ -3,26 +3,19 @@
 #include <cstddef>
 #include <string>
 
+#include "components/datetime/civil_date.h"
 #include "components/errors.h"
 
 namespace mirel {
 namespace {
-
-constexpr int kDaysInMonth[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-
-bool IsLeapYear(int year) {
-  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
 
 // Whether the day exists in the month: in the given year, or in some year when there is none.
 bool IsPossibleDay(std::optional<int> year, int month, int day) {
   if (month < 1 || month > 12 || day < 1) {
     return false;
   }
-  if (month == 2 && day == 29 && year) {
-    return IsLeapYear(*year);
-  }
-  return day <= kDaysInMonth[month - 1];
+  constexpr int kSomeLeapYear = 2000;  // every month has its longest length in a leap year
+  return day <= DaysInMonth(year.value_or(kSomeLeapYear), month);
 }
 
 // Full-width digits, slash, hyphen and colon are what a Japanese input method types by default;
