@@ -12,6 +12,7 @@
 
 #include "components/format/format.h"
 #include "components/format/format_parts.h"
+#include "components/utf8.h"
 
 namespace mirel {
 
@@ -182,7 +183,7 @@ void CompileEscaped(Compiler& c) {
     c.pos = c.p.size();
     return;
   }
-  const std::size_t length = format_detail::CharacterLength(c.p, c.pos + 1);
+  const std::size_t length = Utf8CharacterAt(c.p, c.pos + 1).length;
   c.out.AddLiteral(c.p.substr(c.pos + 1, length));
   c.pos += 1 + length;
 }
