@@ -124,7 +124,8 @@ class Cursor {
   std::size_t pos_ = 0;
 };
 
-// Two-digit years fall in 1930..2029, the window the Windows date reader uses by default.
+// Two-digit years fall in 1930..2029, the default window of the system's own date reading, so that
+// a text names the same year here as in the user's other programs.
 int ExpandYear(const Number& year) {
   if (year.digits > 2) {
     return year.value;
