@@ -58,14 +58,13 @@ enum class Token : std::uint8_t {
   kTimeSeparator,  // :
 };
 
+// Twelve bytes: a long pattern makes a step of nearly every byte.
 struct Step {
   Token token = Token::kLiteral;
-  // Literal text, or the morning half of a marker, as a slice of Program::texts.
+  // Literal text, or the morning half of a marker, as a slice of Program::texts. The afternoon
+  // half of a marker follows it, of the same length.
   std::uint32_t textStart = 0;
   std::uint32_t textLength = 0;
-  // The afternoon half of a marker.
-  std::uint32_t altStart = 0;
-  std::uint32_t altLength = 0;
 };
 
 // A compiled pattern: the steps and the texts they copy.
@@ -84,21 +83,19 @@ struct Program {
       steps.back().textLength += static_cast<std::uint32_t>(text.size());
     } else {
       steps.push_back(Step{Token::kLiteral, static_cast<std::uint32_t>(texts.size()),
-                           static_cast<std::uint32_t>(text.size()), 0, 0});
+                           static_cast<std::uint32_t>(text.size())});
     }
     texts.append(text);
   }
 
-  void AddToken(Token token) { steps.push_back(Step{token, 0, 0, 0, 0}); }
+  void AddToken(Token token) { steps.push_back(Step{token, 0, 0}); }
 
+  // The two halves are of one length ("AM" "PM", "a" "p").
   void AddMarker(std::string_view morning, std::string_view afternoon) {
-    Step step{Token::kMarker, static_cast<std::uint32_t>(texts.size()),
-              static_cast<std::uint32_t>(morning.size()), 0, 0};
+    steps.push_back(Step{Token::kMarker, static_cast<std::uint32_t>(texts.size()),
+                         static_cast<std::uint32_t>(morning.size())});
     texts.append(morning);
-    step.altStart = static_cast<std::uint32_t>(texts.size());
-    step.altLength = static_cast<std::uint32_t>(afternoon.size());
     texts.append(afternoon);
-    steps.push_back(step);
     twelveHour = true;
   }
 
@@ -443,7 +440,7 @@ constexpr std::tuple kApplyHandlers{
     On<Token::kSecond>(&ApplyNumber<&DateTimeParts::second, 1>),
     On<Token::kSecond2>(&ApplyNumber<&DateTimeParts::second, 2>),
     On<Token::kMarker>([](Applier& a, const Step& step) {
-      a.sink += a.afternoon ? a.program.Text(step.altStart, step.altLength)
+      a.sink += a.afternoon ? a.program.Text(step.textStart + step.textLength, step.textLength)
                             : a.program.Text(step.textStart, step.textLength);
     }),
     On<Token::kLocaleMarker>([](Applier& a, const Step&) {
