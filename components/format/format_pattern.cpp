@@ -315,6 +315,9 @@ void CompileInto(Program& out, std::string_view pattern) {
     out.AddToken(Token::kGeneral);
     return;
   }
+  // The texts never outgrow the pattern they are taken from: one allocation, no copying as they
+  // grow.
+  out.texts.reserve(pattern.size());
   Compiler c{pattern, out};
   while (c.pos < pattern.size()) {
     kCompileHandlers[static_cast<unsigned char>(pattern[c.pos])](c);
