@@ -6,6 +6,7 @@
 #include <string>
 
 #include "calendar/skip_on_error.h"
+#include "components/datetime/civil_date.h"
 #include "components/datetime/date_value.h"
 #include "components/datetime/now.h"
 #include "components/errors.h"
@@ -17,11 +18,6 @@ namespace {
 
 constexpr std::int64_t kFirstMonthIndex = 100 * 12;       // January 100
 constexpr std::int64_t kLastMonthIndex = 9999 * 12 + 11;  // December 9999
-
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
-  std::int64_t q = a / b;
-  return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
-}
 
 // A double handed to a 16-bit integer: rounded half to even, overflow outside the range.
 std::int16_t RoundToInteger16(double value) {
@@ -35,18 +31,11 @@ std::int16_t RoundToInteger16(double value) {
   return static_cast<std::int16_t>(rounded);
 }
 
-int DaysInMonth(std::int64_t year, std::int64_t month) {
-  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-  return month == 2 && leap ? 29 : kDays[month - 1];
-}
-
 }  // namespace
 
 YearMonth DisplayedMonth(std::int64_t year, std::int64_t month) {
-  std::int64_t index = year * 12 + (month - 1);
-  std::int64_t folded = FloorDiv(index, 12);
-  return {folded, index - folded * 12 + 1};
+  const CivilMonth folded = FoldMonth(year, month);
+  return {folded.year, folded.month};
 }
 
 bool IsShowableMonth(std::int64_t year, std::int64_t month) {

@@ -4,6 +4,7 @@
 #include <limits>
 #include <string>
 
+#include "components/datetime/civil_date.h"
 #include "components/errors.h"
 
 namespace mirel {
@@ -15,15 +16,6 @@ constexpr std::int64_t kFirstDay = -657434;
 constexpr std::int64_t kLastDay = 2958465;
 // 30 December 1899 counted from 1 January 1970, the origin of the civil-day algorithms.
 constexpr std::int64_t kEpochFromUnix = -25569;
-
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
-  std::int64_t q = a / b;
-  return (a % b != 0 && ((a < 0) != (b < 0))) ? q - 1 : q;
-}
-
-std::int64_t FloorMod(std::int64_t a, std::int64_t b) {
-  return a - FloorDiv(a, b) * b;
-}
 
 [[noreturn]] void ThrowOutOfRange(DateValue date) {
   // The whole days only: formatting a double would link the C runtime's printf engine into the
@@ -99,9 +91,7 @@ DateTimeParts SplitDateValue(DateValue date) {
   parts.day = static_cast<int>(dayFromMarch - (153 * monthFromMarch + 2) / 5 + 1);
   parts.month = static_cast<int>(monthFromMarch < 10 ? monthFromMarch + 3 : monthFromMarch - 9);
   parts.year = static_cast<int>(yearOfEra + era * 400) + (parts.month <= 2 ? 1 : 0);
-  // Bitwise, not short-circuit: the clock's instants give the branches nothing to learn.
-  const int leap =
-      static_cast<int>((parts.year % 4 == 0) & ((parts.year % 100 != 0) | (parts.year % 400 == 0)));
+  const int leap = IsLeapYear(parts.year) ? 1 : 0;
   // 1 March is day 60 of a common year; January and February close the March-based year.
   parts.dayOfYear =
       static_cast<int>(parts.month <= 2 ? dayFromMarch - 305 : dayFromMarch + 60 + leap);
@@ -138,9 +128,9 @@ DateValue DateSerial(std::int64_t year, std::int64_t month, std::int64_t day) {
   const std::int64_t y = ToInteger16(year);
   const std::int64_t m = ToInteger16(month);
   const std::int64_t d = ToInteger16(day);
-  const std::int64_t monthIndex = y * 12 + (m - 1);
-  const std::int64_t carriedYear = FloorDiv(monthIndex, 12);
-  const auto carriedMonth = static_cast<unsigned>(FloorMod(monthIndex, 12) + 1);
+  const CivilMonth carried = FoldMonth(y, m);
+  const std::int64_t carriedYear = carried.year;
+  const auto carriedMonth = static_cast<unsigned>(carried.month);
   // A 16-bit day carries at most about 90 years, so anything farther cannot come back into range.
   if (carriedYear < 0 || carriedYear > 10100) {
     throw InvalidArgumentError("DateSerial: year out of range");

@@ -3,26 +3,20 @@
 #include <cstddef>
 #include <string>
 
+#include "components/datetime/civil_date.h"
 #include "components/errors.h"
+#include "components/utf8.h"
 
 namespace mirel {
 namespace {
-
-constexpr int kDaysInMonth[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-
-bool IsLeapYear(int year) {
-  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
 
 // Whether the day exists in the month: in the given year, or in some year when there is none.
 bool IsPossibleDay(std::optional<int> year, int month, int day) {
   if (month < 1 || month > 12 || day < 1) {
     return false;
   }
-  if (month == 2 && day == 29 && year) {
-    return IsLeapYear(*year);
-  }
-  return day <= kDaysInMonth[month - 1];
+  constexpr int kSomeLeapYear = 2000;  // every month has its longest length in a leap year
+  return day <= DaysInMonth(year.value_or(kSomeLeapYear), month);
 }
 
 // Full-width digits, slash, hyphen and colon are what a Japanese input method types by default;
@@ -30,25 +24,18 @@ bool IsPossibleDay(std::optional<int> year, int month, int day) {
 std::string NormaliseWidth(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto b0 = static_cast<unsigned char>(text[i]);
-    if (b0 == 0xE3 && i + 2 < text.size() && static_cast<unsigned char>(text[i + 1]) == 0x80 &&
-        static_cast<unsigned char>(text[i + 2]) == 0x80) {
-      out += ' ';  // U+3000
-      i += 2;
-      continue;
+  for (std::size_t i = 0; i < text.size();) {
+    const Utf8Character character = Utf8CharacterAt(text, i);
+    if (character.codePoint == U'\u3000' && character.valid) {
+      out += ' ';
+    } else if (character.codePoint >= U'\uFF0D' && character.codePoint <= U'\uFF1A' &&
+               character.valid) {
+      // U+FF0D..U+FF1A are the full-width forms of "-./0123456789:".
+      out += static_cast<char>('-' + (character.codePoint - U'\uFF0D'));
+    } else {
+      out += text.substr(i, character.length);
     }
-    if (b0 == 0xEF && i + 2 < text.size()) {
-      const auto b1 = static_cast<unsigned char>(text[i + 1]);
-      const auto b2 = static_cast<unsigned char>(text[i + 2]);
-      // U+FF0D..U+FF1A are EF BC 8D..EF BC 9A: the full-width forms of "-./0123456789:".
-      if (b1 == 0xBC && b2 >= 0x8D && b2 <= 0x9A) {
-        out += static_cast<char>('-' + (b2 - 0x8D));
-        i += 2;
-        continue;
-      }
-    }
-    out += text[i];
+    i += character.length;
   }
   return out;
 }
@@ -137,7 +124,8 @@ class Cursor {
   std::size_t pos_ = 0;
 };
 
-// Two-digit years fall in 1930..2029, the window the Windows date reader uses by default.
+// Two-digit years fall in 1930..2029, the default window of the system's own date reading, so that
+// a text names the same year here as in the user's other programs.
 int ExpandYear(const Number& year) {
   if (year.digits > 2) {
     return year.value;

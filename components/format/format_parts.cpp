@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "components/utf8.h"
+
 namespace mirel::format_detail {
 
 TextSink& TextSink::AppendLong(std::string_view text) {
@@ -29,15 +31,6 @@ void TextSink::LongNumber(unsigned digits, int minDigits) {
     rest /= 10;
   }
   used_ += static_cast<std::size_t>(length);
-}
-
-std::size_t CharacterLength(std::string_view text, std::size_t pos) {
-  std::size_t length = 1;
-  while (pos + length < text.size() &&
-         (static_cast<unsigned char>(text[pos + length]) & 0xC0) == 0x80) {
-    ++length;
-  }
-  return length;
 }
 
 const EraInfo* EraOf(const DateTimeParts& parts, const LocaleData& locale) {
@@ -77,7 +70,7 @@ std::size_t RunLength(std::string_view text, std::size_t pos) {
 
 // The first character of a UTF-8 text (the NLS "t" picture: one letter of the designator).
 std::string_view FirstCharacter(std::string_view text) {
-  return text.empty() ? text : text.substr(0, CharacterLength(text, 0));
+  return text.empty() ? text : text.substr(0, Utf8CharacterAt(text, 0).length);
 }
 
 }  // namespace

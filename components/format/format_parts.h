@@ -75,9 +75,6 @@ class TextSink {
   char buffer_[kCapacity];
 };
 
-// The byte length of the UTF-8 character starting at pos (at least 1, within the text).
-std::size_t CharacterLength(std::string_view text, std::size_t pos);
-
 // The era holding the date, or nullptr for a date before the first era (before 明治).
 const EraInfo* EraOf(const DateTimeParts& parts, const LocaleData& locale);
 

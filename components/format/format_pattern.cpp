@@ -1,13 +1,18 @@
 // The pattern engine: a pattern is cut into steps once, and each value is then written by
 // walking the steps. Token letters are case-insensitive; quoted text, escaped characters and
 // characters that are no token are copied as they are, so no pattern is ever rejected.
+#include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 #include "components/format/format.h"
 #include "components/format/format_parts.h"
+#include "components/utf8.h"
 
 namespace mirel {
 
@@ -53,14 +58,50 @@ enum class Token : std::uint8_t {
   kTimeSeparator,  // :
 };
 
+// Twelve bytes: a long pattern makes a step of nearly every byte.
 struct Step {
   Token token = Token::kLiteral;
-  // Literal text, or the morning half of a marker, as a slice of Compiled::texts.
+  // Literal text, or the morning half of a marker, as a slice of Program::texts. The afternoon
+  // half of a marker follows it, of the same length.
   std::uint32_t textStart = 0;
   std::uint32_t textLength = 0;
-  // The afternoon half of a marker.
-  std::uint32_t altStart = 0;
-  std::uint32_t altLength = 0;
+};
+
+// A compiled pattern: the steps and the texts they copy.
+struct Program {
+  std::string texts;
+  std::vector<Step> steps;
+  bool twelveHour = false;
+
+  void AddLiteral(std::string_view text) {
+    if (text.empty()) {
+      return;
+    }
+    // Neighbouring literals are joined, so "年" + "(" costs one append when applied.
+    if (!steps.empty() && steps.back().token == Token::kLiteral &&
+        steps.back().textStart + steps.back().textLength == texts.size()) {
+      steps.back().textLength += static_cast<std::uint32_t>(text.size());
+    } else {
+      steps.push_back(Step{Token::kLiteral, static_cast<std::uint32_t>(texts.size()),
+                           static_cast<std::uint32_t>(text.size())});
+    }
+    texts.append(text);
+  }
+
+  void AddToken(Token token) { steps.push_back(Step{token, 0, 0}); }
+
+  // The two halves are of one length ("AM" "PM", "a" "p").
+  void AddMarker(std::string_view morning, std::string_view afternoon) {
+    steps.push_back(Step{Token::kMarker, static_cast<std::uint32_t>(texts.size()),
+                         static_cast<std::uint32_t>(morning.size())});
+    texts.append(morning);
+    texts.append(afternoon);
+    twelveHour = true;
+  }
+
+  std::string_view Text(std::uint32_t start, std::uint32_t length) const {
+    return std::string_view(texts).substr(start, length);
+  }
 };
 
 char Lower(char c) {
@@ -79,208 +120,373 @@ bool StartsWithIgnoringCase(std::string_view text, std::size_t pos, std::string_
   return true;
 }
 
-// How many times the letter at pos repeats, ignoring case.
-std::size_t RunLength(std::string_view text, std::size_t pos) {
-  const char letter = Lower(text[pos]);
-  std::size_t end = pos;
-  while (end < text.size() && Lower(text[end]) == letter) {
-    ++end;
+// The state of one compilation. Each handler reads the pattern at pos and moves pos past what
+// it took, at least one byte.
+struct Compiler {
+  std::string_view p;
+  Program& out;
+  std::size_t pos = 0;
+  // m and mm mean minutes while the last token was an hour; literals and separators between
+  // them keep that reading ("h時m分"), any other token ends it.
+  bool afterHour = false;
+  // The end of the last run measured. Every byte from where it was measured up to here is the
+  // same letter, so a run is measured once however many tokens it splits into: measuring again
+  // at every position made a long run quadratic.
+  std::size_t runEnd = 0;
+
+  // How many times the letter at pos repeats from pos on, ignoring case.
+  std::size_t Run() {
+    if (pos >= runEnd) {
+      const char letter = Lower(p[pos]);
+      runEnd = pos + 1;
+      while (runEnd < p.size() && Lower(p[runEnd]) == letter) {
+        ++runEnd;
+      }
+    }
+    return runEnd - pos;
   }
-  return end - pos;
+
+  void Take(Token token, std::size_t length) {
+    out.AddToken(token);
+    afterHour = (token == Token::kHour || token == Token::kHour2);
+    pos += length;
+  }
+
+  void Copy(std::size_t length) {
+    out.AddLiteral(p.substr(pos, length));
+    pos += length;
+  }
+
+  // One token of 1..count letters, the longest the run allows: kByLength[k - 1] for k letters.
+  template <std::size_t count>
+  void TakeLongest(const Token (&kByLength)[count]) {
+    const std::size_t length = std::min(Run(), count);
+    Take(kByLength[length - 1], length);
+  }
+};
+
+using CompileHandler = void (*)(Compiler&);
+
+void CompileQuoted(Compiler& c) {
+  const std::size_t close = c.p.find('"', c.pos + 1);
+  const std::size_t end = close == std::string_view::npos ? c.p.size() : close;
+  c.out.AddLiteral(c.p.substr(c.pos + 1, end - c.pos - 1));
+  c.pos = close == std::string_view::npos ? c.p.size() : close + 1;
 }
+
+void CompileEscaped(Compiler& c) {
+  // A trailing backslash escapes nothing and is dropped.
+  if (c.pos + 1 == c.p.size()) {
+    c.pos = c.p.size();
+    return;
+  }
+  const std::size_t length = Utf8CharacterAt(c.p, c.pos + 1).length;
+  c.out.AddLiteral(c.p.substr(c.pos + 1, length));
+  c.pos += 1 + length;
+}
+
+void CompileA(Compiler& c) {
+  if (StartsWithIgnoringCase(c.p, c.pos, "am/pm")) {
+    c.out.AddMarker(c.p.substr(c.pos, 2), c.p.substr(c.pos + 3, 2));
+    c.pos += 5;
+    c.afterHour = false;
+  } else if (StartsWithIgnoringCase(c.p, c.pos, "ampm")) {
+    c.out.twelveHour = true;
+    c.Take(Token::kLocaleMarker, 4);
+  } else if (StartsWithIgnoringCase(c.p, c.pos, "a/p")) {
+    c.out.AddMarker(c.p.substr(c.pos, 1), c.p.substr(c.pos + 2, 1));
+    c.pos += 3;
+    c.afterHour = false;
+  } else if (const std::size_t run = c.Run(); run >= 4) {
+    c.Take(Token::kJaWeekdayName, 4);
+  } else if (run == 3) {
+    c.Take(Token::kJaWeekday, 3);
+  } else {
+    c.Copy(run);
+  }
+}
+
+void CompileD(Compiler& c) {
+  static constexpr Token kByLength[] = {Token::kDay,           Token::kDay2,
+                                        Token::kWeekdayAbbrev, Token::kWeekdayName,
+                                        Token::kShortDate,     Token::kLongDate};
+  c.TakeLongest(kByLength);
+}
+
+void CompileM(Compiler& c) {
+  const std::size_t run = c.Run();
+  if (run >= 4) {
+    c.Take(Token::kMonthName, 4);
+  } else if (run == 3) {
+    c.Take(Token::kMonthAbbrev, 3);
+  } else if (c.afterHour) {
+    c.Take(run == 2 ? Token::kMinute2 : Token::kMinute, run);
+  } else {
+    c.Take(run == 2 ? Token::kMonth2 : Token::kMonth, run);
+  }
+}
+
+// A run of at least `length` letters starts the token; a shorter run is copied as it stands.
+template <Token token, std::size_t length>
+void CompileWordOrCopy(Compiler& c) {
+  const std::size_t run = c.Run();
+  if (run >= length) {
+    c.Take(token, length);
+  } else {
+    c.Copy(run);
+  }
+}
+
+void CompileY(Compiler& c) {
+  const std::size_t run = c.Run();
+  if (run >= 4) {
+    c.Take(Token::kYear4, 4);
+  } else if (run >= 2) {
+    c.Take(Token::kYear2, 2);
+  } else {
+    c.Take(Token::kDayOfYear, 1);
+  }
+}
+
+// Letters of one or two: the two-letter token when the run allows it.
+template <Token one, Token two>
+void CompileOneOrTwo(Compiler& c) {
+  static constexpr Token kByLength[] = {one, two};
+  c.TakeLongest(kByLength);
+}
+
+template <Token token>
+void CompileSingle(Compiler& c) {
+  c.Take(token, 1);
+}
+
+void CompileG(Compiler& c) {
+  static constexpr Token kByLength[] = {Token::kEraLetter, Token::kEraAbbrev, Token::kEraName};
+  c.TakeLongest(kByLength);
+}
+
+// Separators are written in the locale's form and keep the hour's hold on m.
+template <Token token>
+void CompileSeparator(Compiler& c) {
+  c.out.AddToken(token);
+  ++c.pos;
+}
+
+// Any other byte is copied, so no pattern is ever rejected.
+void CompileOther(Compiler& c) {
+  c.Copy(1);
+}
+
+// The handler for each byte of a pattern; letters in both cases.
+constexpr std::array<CompileHandler, 256> kCompileHandlers = [] {
+  std::array<CompileHandler, 256> table{};
+  table.fill(&CompileOther);
+  const auto set = [&table](char letter, CompileHandler handler) {
+    table[static_cast<unsigned char>(letter)] = handler;
+    if (letter >= 'a' && letter <= 'z') {
+      table[static_cast<unsigned char>(letter - 'a' + 'A')] = handler;
+    }
+  };
+  set('"', &CompileQuoted);
+  set('\\', &CompileEscaped);
+  set('a', &CompileA);
+  set('d', &CompileD);
+  set('m', &CompileM);
+  set('o', &CompileWordOrCopy<Token::kNativeMonth, 4>);
+  set('n', &CompileOneOrTwo<Token::kMinute, Token::kMinute2>);
+  set('y', &CompileY);
+  set('w', &CompileOneOrTwo<Token::kWeekdayNumber, Token::kWeekOfYear>);
+  set('q', &CompileSingle<Token::kQuarter>);
+  set('h', &CompileOneOrTwo<Token::kHour, Token::kHour2>);
+  set('s', &CompileOneOrTwo<Token::kSecond, Token::kSecond2>);
+  set('t', &CompileWordOrCopy<Token::kTime, 5>);
+  set('c', &CompileSingle<Token::kGeneral>);
+  set('g', &CompileG);
+  set('e', &CompileOneOrTwo<Token::kEraYear, Token::kEraYear2>);
+  set('/', &CompileSeparator<Token::kDateSeparator>);
+  set(':', &CompileSeparator<Token::kTimeSeparator>);
+  return table;
+}();
+
+void CompileInto(Program& out, std::string_view pattern) {
+  // The empty pattern is the general form, so the clock's empty display format shows date and
+  // time.
+  if (pattern.empty()) {
+    out.AddToken(Token::kGeneral);
+    return;
+  }
+  // The texts never outgrow the pattern they are taken from: one allocation, no copying as they
+  // grow.
+  out.texts.reserve(pattern.size());
+  Compiler c{pattern, out};
+  while (c.pos < pattern.size()) {
+    kCompileHandlers[static_cast<unsigned char>(pattern[c.pos])](c);
+  }
+}
+
+// What applying a program to one value needs. The sink and the parts are held here rather than
+// referred to, so that a handler reaches them with one load less.
+struct Applier {
+  Applier(std::string& out, const Program& program, DateValue value, const LocaleData& locale)
+      : sink(out), program(program), parts(SplitDateValue(value)), locale(locale) {
+    hour = program.twelveHour ? (parts.hour % 12 == 0 ? 12 : parts.hour % 12) : parts.hour;
+    afternoon = parts.hour >= 12;
+  }
+
+  format_detail::TextSink sink;
+  const Program& program;
+  const DateTimeParts parts;
+  const LocaleData& locale;
+  int hour = 0;  // 1..12 when the pattern has a morning/afternoon marker, else 0..23
+  bool afternoon = false;
+  // Looked up at most once, and only by patterns that print an era.
+  bool eraKnown = false;
+  const EraInfo* era = nullptr;
+
+  const EraInfo* Era() {
+    if (!eraKnown) {
+      era = format_detail::EraOf(parts, locale);
+      eraKnown = true;
+    }
+    return era;
+  }
+};
+
+// A number of the parts, padded to digits.
+template <int DateTimeParts::*field, int digits>
+[[gnu::always_inline]] inline void ApplyNumber(Applier& a, const Step&) {
+  a.sink.Number(a.parts.*field, digits);
+}
+
+// A name of the locale, picked by a field of the parts counted from 1.
+template <const std::array<std::string, 7> LocaleData::*names>
+[[gnu::always_inline]] inline void ApplyDayName(Applier& a, const Step&) {
+  a.sink += (a.locale.*names)[a.parts.weekday - 1];
+}
+
+template <const std::array<std::string, 12> LocaleData::*names>
+[[gnu::always_inline]] inline void ApplyMonthName(Applier& a, const Step&) {
+  a.sink += (a.locale.*names)[a.parts.month - 1];
+}
+
+template <const std::string LocaleData::*picture>
+[[gnu::always_inline]] inline void ApplyPicture(Applier& a, const Step&) {
+  format_detail::AppendLocalePicture(a.sink, a.locale.*picture, a.parts, a.locale);
+}
+
+template <const std::string EraInfo::*text>
+[[gnu::always_inline]] inline void ApplyEraText(Applier& a, const Step&) {
+  if (const EraInfo* era = a.Era()) {
+    a.sink += era->*text;
+  }
+}
+
+template <int digits>
+[[gnu::always_inline]] inline void ApplyEraYear(Applier& a, const Step&) {
+  a.sink.Number(format_detail::EraYear(a.parts, a.Era()), digits);
+}
+
+template <int digits>
+[[gnu::always_inline]] inline void ApplyHour(Applier& a, const Step&) {
+  a.sink.Number(a.hour, digits);
+}
+
+template <const std::string LocaleData::*separator>
+[[gnu::always_inline]] inline void ApplySeparator(Applier& a, const Step&) {
+  a.sink += a.locale.*separator;
+}
+
+// A handler with the token it applies, so that the table's order can be checked.
+template <Token kToken, typename Handler>
+struct Entry {
+  static constexpr Token token = kToken;
+  Handler handler;
+};
+
+template <Token token, typename Handler>
+constexpr Entry<token, Handler> On(Handler handler) {
+  return {handler};
+}
+
+// The handler for each token, in the order of Token. A tuple rather than an array of function
+// pointers: every handler is known where it is called, so each is inlined into the one jump of
+// ApplyStep; calls through pointers made the caption pattern a fifth slower.
+constexpr std::tuple kApplyHandlers{
+    On<Token::kLiteral>([](Applier& a, const Step& step) {
+      a.sink += a.program.Text(step.textStart, step.textLength);
+    }),
+    On<Token::kDay>(&ApplyNumber<&DateTimeParts::day, 1>),
+    On<Token::kDay2>(&ApplyNumber<&DateTimeParts::day, 2>),
+    On<Token::kWeekdayAbbrev>(&ApplyDayName<&LocaleData::dayAbbreviations>),
+    On<Token::kWeekdayName>(&ApplyDayName<&LocaleData::dayNames>),
+    On<Token::kShortDate>(&ApplyPicture<&LocaleData::shortDatePicture>),
+    On<Token::kLongDate>(&ApplyPicture<&LocaleData::longDatePicture>),
+    On<Token::kJaWeekday>(&ApplyDayName<&LocaleData::japaneseDayAbbreviations>),
+    On<Token::kJaWeekdayName>(&ApplyDayName<&LocaleData::japaneseDayNames>),
+    On<Token::kMonth>(&ApplyNumber<&DateTimeParts::month, 1>),
+    On<Token::kMonth2>(&ApplyNumber<&DateTimeParts::month, 2>),
+    On<Token::kMonthAbbrev>(&ApplyMonthName<&LocaleData::monthAbbreviations>),
+    On<Token::kMonthName>(&ApplyMonthName<&LocaleData::monthNames>),
+    On<Token::kNativeMonth>(&ApplyMonthName<&LocaleData::nativeMonthNames>),
+    On<Token::kMinute>(&ApplyNumber<&DateTimeParts::minute, 1>),
+    On<Token::kMinute2>(&ApplyNumber<&DateTimeParts::minute, 2>),
+    On<Token::kYear2>([](Applier& a, const Step&) { a.sink.Number(a.parts.year % 100, 2); }),
+    On<Token::kYear4>(&ApplyNumber<&DateTimeParts::year, 4>),
+    On<Token::kDayOfYear>(&ApplyNumber<&DateTimeParts::dayOfYear, 1>),
+    On<Token::kWeekdayNumber>(&ApplyNumber<&DateTimeParts::weekday, 1>),
+    On<Token::kWeekOfYear>(
+        [](Applier& a, const Step&) { a.sink.Number(format_detail::WeekOfYear(a.parts), 1); }),
+    On<Token::kQuarter>(
+        [](Applier& a, const Step&) { a.sink.Number((a.parts.month - 1) / 3 + 1, 1); }),
+    On<Token::kHour>(&ApplyHour<1>),
+    On<Token::kHour2>(&ApplyHour<2>),
+    On<Token::kSecond>(&ApplyNumber<&DateTimeParts::second, 1>),
+    On<Token::kSecond2>(&ApplyNumber<&DateTimeParts::second, 2>),
+    On<Token::kMarker>([](Applier& a, const Step& step) {
+      a.sink += a.afternoon ? a.program.Text(step.textStart + step.textLength, step.textLength)
+                            : a.program.Text(step.textStart, step.textLength);
+    }),
+    On<Token::kLocaleMarker>([](Applier& a, const Step&) {
+      a.sink += a.afternoon ? a.locale.pmDesignator : a.locale.amDesignator;
+    }),
+    On<Token::kTime>(&ApplyPicture<&LocaleData::timePicture>),
+    On<Token::kGeneral>([](Applier& a, const Step&) {
+      format_detail::AppendGeneralForm(a.sink, a.parts, a.locale);
+    }),
+    On<Token::kEraLetter>(&ApplyEraText<&EraInfo::letter>),
+    On<Token::kEraAbbrev>(&ApplyEraText<&EraInfo::abbreviation>),
+    On<Token::kEraName>(&ApplyEraText<&EraInfo::name>),
+    On<Token::kEraYear>(&ApplyEraYear<1>),
+    On<Token::kEraYear2>(&ApplyEraYear<2>),
+    On<Token::kDateSeparator>(&ApplySeparator<&LocaleData::dateSeparator>),
+    On<Token::kTimeSeparator>(&ApplySeparator<&LocaleData::timeSeparator>)};
+
+template <std::size_t... index>
+[[gnu::always_inline]] inline void ApplyStep(Applier& a, const Step& step,
+                                             std::index_sequence<index...>) {
+  static_assert(((std::tuple_element_t<index, decltype(kApplyHandlers)>::token ==
+                  static_cast<Token>(index)) &&
+                 ...),
+                "the handlers are in the order of the tokens");
+  const auto token = static_cast<std::size_t>(step.token);
+  // GCC turns this chain of comparisons into one jump table.
+  (void)((token == index && (std::get<index>(kApplyHandlers).handler(a, step), true)) || ...);
+}
+
+constexpr auto kTokenCount = std::tuple_size_v<decltype(kApplyHandlers)>;
+static_assert(kTokenCount == static_cast<std::size_t>(Token::kTimeSeparator) + 1,
+              "every token has a handler");
 
 }  // namespace
 
 struct FormatPattern::Compiled {
   std::string pattern;
-  std::string texts;
-  std::vector<Step> steps;
-  bool twelveHour = false;
-
-  void AddLiteral(std::string_view text) {
-    if (text.empty()) {
-      return;
-    }
-    // Neighbouring literals are joined, so "年" + "(" costs one append when applied.
-    if (!steps.empty() && steps.back().token == Token::kLiteral &&
-        steps.back().textStart + steps.back().textLength == texts.size()) {
-      steps.back().textLength += static_cast<std::uint32_t>(text.size());
-    } else {
-      steps.push_back(Step{Token::kLiteral, static_cast<std::uint32_t>(texts.size()),
-                           static_cast<std::uint32_t>(text.size()), 0, 0});
-    }
-    texts.append(text);
-  }
-
-  void AddToken(Token token) { steps.push_back(Step{token, 0, 0, 0, 0}); }
-
-  void AddMarker(std::string_view morning, std::string_view afternoon) {
-    Step step{Token::kMarker, static_cast<std::uint32_t>(texts.size()),
-              static_cast<std::uint32_t>(morning.size()), 0, 0};
-    texts.append(morning);
-    step.altStart = static_cast<std::uint32_t>(texts.size());
-    step.altLength = static_cast<std::uint32_t>(afternoon.size());
-    texts.append(afternoon);
-    steps.push_back(step);
-    twelveHour = true;
-  }
-
-  std::string_view Text(std::uint32_t start, std::uint32_t length) const {
-    return std::string_view(texts).substr(start, length);
-  }
-
-  void Compile();
+  Program program;
 };
-
-void FormatPattern::Compiled::Compile() {
-  const std::string_view p = pattern;
-  // The empty pattern is the general form, so the clock's empty display format shows date and
-  // time.
-  if (p.empty()) {
-    AddToken(Token::kGeneral);
-    return;
-  }
-  // m and mm mean minutes while the last token was an hour; literals and separators between
-  // them keep that reading ("h時m分"), any other token ends it.
-  bool afterHour = false;
-  std::size_t pos = 0;
-  auto token = [&](Token t, std::size_t length) {
-    AddToken(t);
-    afterHour = (t == Token::kHour || t == Token::kHour2);
-    pos += length;
-  };
-  while (pos < p.size()) {
-    const char c = Lower(p[pos]);
-    const std::size_t run = RunLength(p, pos);
-    switch (c) {
-      case '"': {
-        const std::size_t close = p.find('"', pos + 1);
-        const std::size_t end = close == std::string_view::npos ? p.size() : close;
-        AddLiteral(p.substr(pos + 1, end - pos - 1));
-        pos = close == std::string_view::npos ? p.size() : close + 1;
-        break;
-      }
-      case '\\':
-        // A trailing backslash escapes nothing and is dropped.
-        if (pos + 1 < p.size()) {
-          const std::size_t length = format_detail::CharacterLength(p, pos + 1);
-          AddLiteral(p.substr(pos + 1, length));
-          pos += 1 + length;
-        } else {
-          pos = p.size();
-        }
-        break;
-      case 'a':
-        if (StartsWithIgnoringCase(p, pos, "am/pm")) {
-          AddMarker(p.substr(pos, 2), p.substr(pos + 3, 2));
-          pos += 5;
-          afterHour = false;
-        } else if (StartsWithIgnoringCase(p, pos, "ampm")) {
-          twelveHour = true;
-          token(Token::kLocaleMarker, 4);
-        } else if (StartsWithIgnoringCase(p, pos, "a/p")) {
-          AddMarker(p.substr(pos, 1), p.substr(pos + 2, 1));
-          pos += 3;
-          afterHour = false;
-        } else if (run >= 4) {
-          token(Token::kJaWeekdayName, 4);
-        } else if (run == 3) {
-          token(Token::kJaWeekday, 3);
-        } else {
-          AddLiteral(p.substr(pos, run));
-          pos += run;
-        }
-        break;
-      case 'd': {
-        static constexpr Token kByCount[] = {Token::kDay,           Token::kDay2,
-                                             Token::kWeekdayAbbrev, Token::kWeekdayName,
-                                             Token::kShortDate,     Token::kLongDate};
-        const std::size_t count = run > 6 ? 6 : run;
-        token(kByCount[count - 1], count);
-        break;
-      }
-      case 'm':
-        if (run >= 4) {
-          token(Token::kMonthName, 4);
-        } else if (run == 3) {
-          token(Token::kMonthAbbrev, 3);
-        } else if (afterHour) {
-          token(run == 2 ? Token::kMinute2 : Token::kMinute, run);
-        } else {
-          token(run == 2 ? Token::kMonth2 : Token::kMonth, run);
-        }
-        break;
-      case 'o':
-        if (run >= 4) {
-          token(Token::kNativeMonth, 4);
-        } else {
-          AddLiteral(p.substr(pos, run));
-          pos += run;
-        }
-        break;
-      case 'n':
-        token(run >= 2 ? Token::kMinute2 : Token::kMinute, run >= 2 ? 2 : 1);
-        break;
-      case 'y':
-        if (run >= 4) {
-          token(Token::kYear4, 4);
-        } else if (run >= 2) {
-          token(Token::kYear2, 2);
-        } else {
-          token(Token::kDayOfYear, 1);
-        }
-        break;
-      case 'w':
-        token(run >= 2 ? Token::kWeekOfYear : Token::kWeekdayNumber, run >= 2 ? 2 : 1);
-        break;
-      case 'q':
-        token(Token::kQuarter, 1);
-        break;
-      case 'h':
-        token(run >= 2 ? Token::kHour2 : Token::kHour, run >= 2 ? 2 : 1);
-        break;
-      case 's':
-        token(run >= 2 ? Token::kSecond2 : Token::kSecond, run >= 2 ? 2 : 1);
-        break;
-      case 't':
-        if (run >= 5) {
-          token(Token::kTime, 5);
-        } else {
-          AddLiteral(p.substr(pos, run));
-          pos += run;
-        }
-        break;
-      case 'c':
-        token(Token::kGeneral, 1);
-        break;
-      case 'g': {
-        static constexpr Token kByCount[] = {Token::kEraLetter, Token::kEraAbbrev, Token::kEraName};
-        const std::size_t count = run > 3 ? 3 : run;
-        token(kByCount[count - 1], count);
-        break;
-      }
-      case 'e':
-        token(run >= 2 ? Token::kEraYear2 : Token::kEraYear, run >= 2 ? 2 : 1);
-        break;
-      case '/':
-        AddToken(Token::kDateSeparator);
-        ++pos;
-        break;
-      case ':':
-        AddToken(Token::kTimeSeparator);
-        ++pos;
-        break;
-      default:
-        AddLiteral(p.substr(pos, 1));
-        ++pos;
-        break;
-    }
-  }
-}
 
 FormatPattern::FormatPattern(std::string_view pattern) : compiled_(std::make_unique<Compiled>()) {
   compiled_->pattern.assign(pattern);
-  compiled_->Compile();
+  CompileInto(compiled_->program, compiled_->pattern);
 }
 
 FormatPattern::~FormatPattern() = default;
@@ -298,144 +504,12 @@ std::string FormatPattern::Apply(DateValue value, const LocaleData& locale) cons
 }
 
 void FormatPattern::AppendTo(std::string& out, DateValue value, const LocaleData& locale) const {
-  const DateTimeParts parts = SplitDateValue(value);
-  const Compiled& c = *compiled_;
-  format_detail::TextSink sink(out);
-  const int hour = c.twelveHour ? (parts.hour % 12 == 0 ? 12 : parts.hour % 12) : parts.hour;
-  const bool afternoon = parts.hour >= 12;
-  // Looked up at most once, and only by patterns that print an era.
-  bool eraKnown = false;
-  const EraInfo* era = nullptr;
-  auto currentEra = [&]() {
-    if (!eraKnown) {
-      era = format_detail::EraOf(parts, locale);
-      eraKnown = true;
-    }
-    return era;
-  };
-  for (const Step& step : c.steps) {
-    switch (step.token) {
-      case Token::kLiteral:
-        sink += (c.Text(step.textStart, step.textLength));
-        break;
-      case Token::kDay:
-        sink.Number(parts.day, 1);
-        break;
-      case Token::kDay2:
-        sink.Number(parts.day, 2);
-        break;
-      case Token::kWeekdayAbbrev:
-        sink += locale.dayAbbreviations[parts.weekday - 1];
-        break;
-      case Token::kWeekdayName:
-        sink += locale.dayNames[parts.weekday - 1];
-        break;
-      case Token::kShortDate:
-        format_detail::AppendLocalePicture(sink, locale.shortDatePicture, parts, locale);
-        break;
-      case Token::kLongDate:
-        format_detail::AppendLocalePicture(sink, locale.longDatePicture, parts, locale);
-        break;
-      case Token::kJaWeekday:
-        sink += locale.japaneseDayAbbreviations[parts.weekday - 1];
-        break;
-      case Token::kJaWeekdayName:
-        sink += locale.japaneseDayNames[parts.weekday - 1];
-        break;
-      case Token::kMonth:
-        sink.Number(parts.month, 1);
-        break;
-      case Token::kMonth2:
-        sink.Number(parts.month, 2);
-        break;
-      case Token::kMonthAbbrev:
-        sink += locale.monthAbbreviations[parts.month - 1];
-        break;
-      case Token::kMonthName:
-        sink += locale.monthNames[parts.month - 1];
-        break;
-      case Token::kNativeMonth:
-        sink += locale.nativeMonthNames[parts.month - 1];
-        break;
-      case Token::kMinute:
-        sink.Number(parts.minute, 1);
-        break;
-      case Token::kMinute2:
-        sink.Number(parts.minute, 2);
-        break;
-      case Token::kYear2:
-        sink.Number(parts.year % 100, 2);
-        break;
-      case Token::kYear4:
-        sink.Number(parts.year, 4);
-        break;
-      case Token::kDayOfYear:
-        sink.Number(parts.dayOfYear, 1);
-        break;
-      case Token::kWeekdayNumber:
-        sink.Number(parts.weekday, 1);
-        break;
-      case Token::kWeekOfYear:
-        sink.Number(format_detail::WeekOfYear(parts), 1);
-        break;
-      case Token::kQuarter:
-        sink.Number((parts.month - 1) / 3 + 1, 1);
-        break;
-      case Token::kHour:
-        sink.Number(hour, 1);
-        break;
-      case Token::kHour2:
-        sink.Number(hour, 2);
-        break;
-      case Token::kSecond:
-        sink.Number(parts.second, 1);
-        break;
-      case Token::kSecond2:
-        sink.Number(parts.second, 2);
-        break;
-      case Token::kMarker:
-        sink += (afternoon ? c.Text(step.altStart, step.altLength)
-                           : c.Text(step.textStart, step.textLength));
-        break;
-      case Token::kLocaleMarker:
-        sink += afternoon ? locale.pmDesignator : locale.amDesignator;
-        break;
-      case Token::kTime:
-        format_detail::AppendLocalePicture(sink, locale.timePicture, parts, locale);
-        break;
-      case Token::kGeneral:
-        format_detail::AppendGeneralForm(sink, parts, locale);
-        break;
-      case Token::kEraLetter:
-        if (currentEra()) {
-          sink += era->letter;
-        }
-        break;
-      case Token::kEraAbbrev:
-        if (currentEra()) {
-          sink += era->abbreviation;
-        }
-        break;
-      case Token::kEraName:
-        if (currentEra()) {
-          sink += era->name;
-        }
-        break;
-      case Token::kEraYear:
-        sink.Number(format_detail::EraYear(parts, currentEra()), 1);
-        break;
-      case Token::kEraYear2:
-        sink.Number(format_detail::EraYear(parts, currentEra()), 2);
-        break;
-      case Token::kDateSeparator:
-        sink += locale.dateSeparator;
-        break;
-      case Token::kTimeSeparator:
-        sink += locale.timeSeparator;
-        break;
-    }
+  const Program& program = compiled_->program;
+  Applier applier(out, program, value, locale);
+  for (const Step& step : program.steps) {
+    ApplyStep(applier, step, std::make_index_sequence<kTokenCount>());
   }
-  sink.Flush();
+  applier.sink.Flush();
 }
 
 }  // namespace mirel

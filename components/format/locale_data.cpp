@@ -11,9 +11,9 @@ LocaleData MakeJapaneseLocale() {
   const std::array<std::string, 7> japaneseDays = {"日曜日", "月曜日", "火曜日", "水曜日",
                                                    "木曜日", "金曜日", "土曜日"};
   const std::array<std::string, 7> japaneseDayLetters = {"日", "月", "火", "水", "木", "金", "土"};
-  // Month and weekday names stay English here: that is what mmm/mmmm/ddd/dddd gave on Japanese
-  // systems, while aaa/aaaa and oooo, and the locale's own date pictures, carry the Japanese
-  // forms.
+  // Month and weekday names stay English here, so that patterns written with mmm/mmmm/ddd/dddd
+  // for English names keep giving them; aaa/aaaa and oooo, and the locale's own date pictures,
+  // are where the Japanese forms are asked for.
   return LocaleData{
       .shortDatePicture = "yyyy/MM/dd",
       .longDatePicture = "yyyy'年'M'月'd'日'",

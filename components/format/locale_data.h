@@ -1,5 +1,5 @@
 // What Format and the date-text reader take from the user's locale. The built-in data is the
-// Japanese locale; on Windows the start-up code replaces it with the user's own (locale_win.cpp).
+// Japanese locale; on Windows the start-up code replaces it with the user's own (user_locale.h).
 #pragma once
 
 #include <array>

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "components/utf8.h"
+
 namespace mirel {
 
 namespace {
@@ -16,34 +18,16 @@ struct Glyph {
 
 std::vector<Glyph> Glyphs(std::string_view text) {
   std::vector<Glyph> glyphs;
-  std::size_t i = 0;
-  while (i < text.size()) {
-    auto lead = static_cast<unsigned char>(text[i]);
-    std::size_t length = lead < 0x80    ? 1
-                         : lead >= 0xF0 ? 4
-                         : lead >= 0xE0 ? 3
-                         : lead >= 0xC0 ? 2
-                                        : 1;
-    bool valid = length == 1 ? lead < 0x80 : i + length <= text.size();
-    for (std::size_t k = 1; valid && k < length; ++k) {
-      valid = (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80;
-    }
-    if (!valid) {
+  for (std::size_t i = 0; i < text.size();) {
+    const Utf8Character character = Utf8CharacterAt(text, i);
+    const bool control = character.codePoint < 0x20 || character.codePoint == 0x7F;
+    if (!character.valid || control) {
       glyphs.push_back({"?", 1});
-      ++i;
-      continue;
+    } else {
+      glyphs.push_back(
+          {std::string(text.substr(i, character.length)), character.codePoint >= 0x1100 ? 2 : 1});
     }
-    char32_t codePoint = lead;
-    if (length > 1) {
-      codePoint = lead & (0x3F >> (length - 1));
-      for (std::size_t k = 1; k < length; ++k) {
-        codePoint = (codePoint << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-      }
-    }
-    bool control = codePoint < 0x20 || codePoint == 0x7F;
-    glyphs.push_back({control ? std::string("?") : std::string(text.substr(i, length)),
-                      codePoint >= 0x1100 ? 2 : 1});
-    i += length;
+    i += character.length;
   }
   return glyphs;
 }

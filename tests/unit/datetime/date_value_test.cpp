@@ -7,6 +7,7 @@
 #include <limits>
 #include <utility>
 
+#include "components/datetime/civil_date.h"
 #include "components/errors.h"
 
 namespace mirel {
@@ -92,6 +93,11 @@ TEST(DateSerialTest, MonthAndDayCarryBothWays) {
     EXPECT_EQ(Year(value), c.expectYear);
     EXPECT_EQ(Month(value), c.expectMonth);
     EXPECT_EQ(Day(value), c.expectDay);
+    if (c.day == 1) {  // the month carries alone, as the month grid folds it
+      const CivilMonth folded = FoldMonth(c.year, c.month);
+      EXPECT_EQ(folded.year, c.expectYear);
+      EXPECT_EQ(folded.month, c.expectMonth);
+    }
   }
   EXPECT_EQ(DateSerial(1899, 12, 30), 0.0);
   EXPECT_EQ(DateSerial(2000, 1, 2), 36527.0);
@@ -103,6 +109,14 @@ TEST(DateSerialTest, NextFirstMinusFirstIsTheMonthLength) {
     EXPECT_EQ(DateSerial(2000, m + 1, 1) - DateSerial(2000, m, 1), lengths2000[m - 1]) << m;
   }
   EXPECT_EQ(DateSerial(1900, 3, 1) - DateSerial(1900, 2, 1), 28);
+  // The month-length helper agrees on every month of the range.
+  for (int year = 100; year <= 9999; ++year) {
+    for (int month = 1; month <= 12 && !(year == 9999 && month == 12); ++month) {
+      if (DaysInMonth(year, month) != DateSerial(year, month + 1, 1) - DateSerial(year, month, 1)) {
+        FAIL() << year << "/" << month;
+      }
+    }
+  }
 }
 
 TEST(DateSerialTest, RangeAndSixteenBitHandOver) {

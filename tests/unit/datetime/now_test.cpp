@@ -26,10 +26,22 @@ TEST(NowTest, OverrideIsScopedAndNests) {
 }
 
 TEST(NowTest, SystemClockAgreesWithLocalTimeAndHasSubSecondPrecision) {
-  const std::time_t t = std::time(nullptr);
+  const auto localNow = [] {
+    const std::time_t t = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&t, &local);
+    return local;
+  };
+  // The local calendar read on both sides of the reading; read again in the rare case that a
+  // month began in between, so the test holds at the turn of a month too.
   std::tm local{};
-  localtime_r(&t, &local);
-  const DateValue now = SystemNow();
+  DateValue now = 0;
+  for (bool sameMonth = false; !sameMonth;) {
+    local = localNow();
+    now = SystemNow();
+    const std::tm after = localNow();
+    sameMonth = after.tm_year == local.tm_year && after.tm_mon == local.tm_mon;
+  }
   EXPECT_EQ(Year(now), local.tm_year + 1900);
   EXPECT_EQ(Month(now), local.tm_mon + 1);
   // Sub-second: two readings a few milliseconds apart differ by less than a second but differ.

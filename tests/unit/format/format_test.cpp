@@ -212,6 +212,14 @@ TEST(FormatTest, QuotesAndEscapesNeverFail) {
       {"ttt aa ooo", "ttt aa ooo"},  // short runs of t, a and o are no token
       {"yyyy年mm月", "2000年01月"},
       {"mm/dd", "01/02"},
+      // a long run is cut into the longest tokens from its start, the rest copied when short
+      {"yyyyyyyyy", "200020002"},
+      {"ddddddddd", "2000年1月2日Sun"},
+      {"aaaaaaaaaa", "日曜日日曜日aa"},
+      {"ttttttt", "3:04:05tt"},
+      {"ooooooo", "1月ooo"},
+      {"hmmmmm", "3January1"},
+      {"\\\\\\\\\\", "\\\\"},  // each backslash escapes the next, the last is dropped
   };
   for (const auto& [pattern, expected] : cases) {
     EXPECT_EQ(Format(Sample(), pattern), expected) << pattern;

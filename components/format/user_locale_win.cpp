@@ -1,9 +1,10 @@
 #include <windows.h>
 
-#include <algorithm>
-#include <charconv>
-#include <tuple>
+#include <string>
+#include <utility>
+#include <vector>
 
+#include "components/format/system_eras.h"
 #include "components/format/user_locale.h"
 #include "components/win32/text_conversion.h"
 #include "components/win32/unique_handle.h"
@@ -32,52 +33,6 @@ void Take(std::string& field, LCTYPE type) {
 
 bool UserIsJapanese() {
   return PRIMARYLANGID(::GetUserDefaultLangID()) == LANG_JAPANESE;
-}
-
-std::vector<std::string> Split(std::string_view text, char separator) {
-  std::vector<std::string> parts;
-  std::size_t start = 0;
-  for (;;) {
-    const std::size_t end = text.find(separator, start);
-    parts.emplace_back(text.substr(start, end == std::string_view::npos ? end : end - start));
-    if (end == std::string_view::npos) {
-      return parts;
-    }
-    start = end + 1;
-  }
-}
-
-bool ParseInt(const std::string& text, int& value) {
-  const char* end = text.data() + text.size();
-  auto [ptr, error] = std::from_chars(text.data(), end, value);
-  return error == std::errc() && ptr == end;
-}
-
-// "1989 01 08" = "平成_平_Heisei_H"
-bool ParseEra(const std::string& name, const std::string& data, EraInfo& era) {
-  std::vector<std::string> date = Split(name, ' ');
-  std::erase(date, std::string());
-  const std::vector<std::string> names = Split(data, '_');
-  if (date.size() != 3 || names.size() < 4 || names[0].empty() || names[1].empty() ||
-      names[3].empty()) {
-    return false;
-  }
-  if (!ParseInt(date[0], era.startYear) || !ParseInt(date[1], era.startMonth) ||
-      !ParseInt(date[2], era.startDay)) {
-    return false;
-  }
-  if (era.startYear < 100 || era.startYear > 9999 || era.startMonth < 1 || era.startMonth > 12 ||
-      era.startDay < 1 || era.startDay > 31) {
-    return false;
-  }
-  era.name = names[0];
-  era.abbreviation = names[1];
-  era.letter = names[3];
-  return true;
-}
-
-auto StartOf(const EraInfo& era) {
-  return std::tuple(era.startYear, era.startMonth, era.startDay);
 }
 
 std::vector<std::pair<std::string, std::string>> ReadSystemEraValues() {
@@ -114,34 +69,6 @@ std::vector<std::pair<std::string, std::string>> ReadSystemEraValues() {
 }
 
 }  // namespace
-
-std::vector<EraInfo> MergeSystemEras(const std::vector<std::pair<std::string, std::string>>& values,
-                                     const std::vector<EraInfo>& builtIn) {
-  std::vector<EraInfo> eras;
-  for (const auto& [name, data] : values) {
-    EraInfo era;
-    if (ParseEra(name, data, era)) {
-      eras.push_back(std::move(era));
-    }
-  }
-  if (eras.empty()) {
-    return builtIn;
-  }
-  std::sort(eras.begin(), eras.end(),
-            [](const EraInfo& a, const EraInfo& b) { return StartOf(a) < StartOf(b); });
-  // Two entries for one day would make the era of that day ambiguous: keep the first.
-  eras.erase(
-      std::unique(eras.begin(), eras.end(),
-                  [](const EraInfo& a, const EraInfo& b) { return StartOf(a) == StartOf(b); }),
-      eras.end());
-  // A system without the latest updates still knows the eras this program was built with.
-  for (const EraInfo& era : builtIn) {
-    if (StartOf(era) > StartOf(eras.back())) {
-      eras.push_back(era);
-    }
-  }
-  return eras;
-}
 
 LocaleData UserLocaleData() {
   LocaleData locale = BuiltInJapaneseLocale();
