@@ -58,24 +58,25 @@ auto StartOf(const EraInfo& era) {
 
 std::vector<EraInfo> MergeSystemEras(const std::vector<std::pair<std::string, std::string>>& values,
                                      const std::vector<EraInfo>& builtIn) {
+  // Each era goes to its place by start as it is read (a handful of entries: no sort needed).
+  // Of two entries for one day the first the system lists is kept: two would make the era of
+  // that day ambiguous.
   std::vector<EraInfo> eras;
   for (const auto& [name, data] : values) {
     EraInfo era;
-    if (ParseEra(name, data, era)) {
-      eras.push_back(std::move(era));
+    if (!ParseEra(name, data, era)) {
+      continue;
+    }
+    const auto at = std::lower_bound(
+        eras.begin(), eras.end(), era,
+        [](const EraInfo& a, const EraInfo& b) { return StartOf(a) < StartOf(b); });
+    if (at == eras.end() || StartOf(*at) != StartOf(era)) {
+      eras.insert(at, std::move(era));
     }
   }
   if (eras.empty()) {
     return builtIn;
   }
-  // Stable, so that of two entries for one day the first the system lists is kept: two would
-  // make the era of that day ambiguous.
-  std::stable_sort(eras.begin(), eras.end(),
-                   [](const EraInfo& a, const EraInfo& b) { return StartOf(a) < StartOf(b); });
-  eras.erase(
-      std::unique(eras.begin(), eras.end(),
-                  [](const EraInfo& a, const EraInfo& b) { return StartOf(a) == StartOf(b); }),
-      eras.end());
   // A system without the latest updates still knows the eras this program was built with.
   for (const EraInfo& era : builtIn) {
     if (StartOf(era) > StartOf(eras.back())) {
