@@ -41,8 +41,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
       ::DispatchMessageW(&message);
     }
     return static_cast<int>(message.wParam);
-  } catch (const std::exception& error) {
-    win32::ReportHandlerFailure(nullptr, error);
   } catch (...) {
     win32::ReportHandlerFailure(nullptr);
   }

@@ -4,6 +4,9 @@
 # on DLLs every Windows has. No link time stamp goes into the PE header, so one commit always
 # links to the same bytes (the release zips are compared byte for byte).
 add_link_options(-static -static-libgcc -static-libstdc++ -Wl,--no-insert-timestamp)
+# Nothing asks a type at run time (failures are told apart by catching them by type), so no
+# type information for every class with virtual functions goes into the programs.
+add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-fno-rtti>)
 if(NOT CMAKE_BUILD_TYPE STREQUAL "Debug")
   # Stripped. No -ffunction-sections: the PE linker keeps the unwind tables of every function
   # (.pdata/.xdata on x86-64, .eh_frame on i686), and they keep their functions, so section

@@ -354,45 +354,45 @@ struct Applier {
 
 // A number of the parts, padded to digits.
 template <int DateTimeParts::*field, int digits>
-[[gnu::always_inline]] inline void ApplyNumber(Applier& a, const Step&) {
+MIREL_HOT_INLINE void ApplyNumber(Applier& a, const Step&) {
   a.sink.Number(a.parts.*field, digits);
 }
 
 // A name of the locale, picked by a field of the parts counted from 1.
 template <const std::array<std::string, 7> LocaleData::*names>
-[[gnu::always_inline]] inline void ApplyDayName(Applier& a, const Step&) {
+MIREL_HOT_INLINE void ApplyDayName(Applier& a, const Step&) {
   a.sink += (a.locale.*names)[a.parts.weekday - 1];
 }
 
 template <const std::array<std::string, 12> LocaleData::*names>
-[[gnu::always_inline]] inline void ApplyMonthName(Applier& a, const Step&) {
+MIREL_HOT_INLINE void ApplyMonthName(Applier& a, const Step&) {
   a.sink += (a.locale.*names)[a.parts.month - 1];
 }
 
 template <const std::string LocaleData::*picture>
-[[gnu::always_inline]] inline void ApplyPicture(Applier& a, const Step&) {
+MIREL_HOT_INLINE void ApplyPicture(Applier& a, const Step&) {
   format_detail::AppendLocalePicture(a.sink, a.locale.*picture, a.parts, a.locale);
 }
 
 template <const std::string EraInfo::*text>
-[[gnu::always_inline]] inline void ApplyEraText(Applier& a, const Step&) {
+MIREL_HOT_INLINE void ApplyEraText(Applier& a, const Step&) {
   if (const EraInfo* era = a.Era()) {
     a.sink += era->*text;
   }
 }
 
 template <int digits>
-[[gnu::always_inline]] inline void ApplyEraYear(Applier& a, const Step&) {
+MIREL_HOT_INLINE void ApplyEraYear(Applier& a, const Step&) {
   a.sink.Number(format_detail::EraYear(a.parts, a.Era()), digits);
 }
 
 template <int digits>
-[[gnu::always_inline]] inline void ApplyHour(Applier& a, const Step&) {
+MIREL_HOT_INLINE void ApplyHour(Applier& a, const Step&) {
   a.sink.Number(a.hour, digits);
 }
 
 template <const std::string LocaleData::*separator>
-[[gnu::always_inline]] inline void ApplySeparator(Applier& a, const Step&) {
+MIREL_HOT_INLINE void ApplySeparator(Applier& a, const Step&) {
   a.sink += a.locale.*separator;
 }
 
@@ -462,8 +462,7 @@ constexpr std::tuple kApplyHandlers{
     On<Token::kTimeSeparator>(&ApplySeparator<&LocaleData::timeSeparator>)};
 
 template <std::size_t... index>
-[[gnu::always_inline]] inline void ApplyStep(Applier& a, const Step& step,
-                                             std::index_sequence<index...>) {
+MIREL_HOT_INLINE void ApplyStep(Applier& a, const Step& step, std::index_sequence<index...>) {
   static_assert(((std::tuple_element_t<index, decltype(kApplyHandlers)>::token ==
                   static_cast<Token>(index)) &&
                  ...),

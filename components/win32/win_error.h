@@ -23,14 +23,15 @@ std::string SystemErrorText(DWORD code);
 [[noreturn]] void ThrowWin32Error(std::string_view call, DWORD code = ::GetLastError(),
                                   ErrorNumber number = ErrorNumber::kInvalidArgument);
 
-// The text shown for a failure: "実行時エラー '6':\n\n<message>" for a run-time error.
-std::string ErrorBoxText(const std::exception& error);
+// The text shown for the exception being handled: "実行時エラー '6':\n\n<message>" for a run-time
+// error. Only inside a catch block: it tells the kinds apart by throwing the exception again and
+// catching it by type, which needs no run-time type information (the program is built without).
+std::string CurrentErrorBoxText();
 
-// Shows the failure in a modal message box owned by `owner` (may be null). While one such box is
-// open, further failures (say, of timer ticks that keep arriving under the box) are not shown,
-// so a lasting fault cannot stack up boxes.
-void ReportHandlerFailure(HWND owner, const std::exception& error) noexcept;
-void ReportHandlerFailure(HWND owner) noexcept;  // an exception of unknown type
+// Shows the exception being handled (only inside a catch block) in a modal message box owned by
+// `owner` (may be null). While one such box is open, further failures (say, of timer ticks that
+// keep arriving under the box) are not shown, so a lasting fault cannot stack up boxes.
+void ReportHandlerFailure(HWND owner) noexcept;
 
 // Replaces the message box by `reporter` (tests); returns the one it replaced. Null restores the
 // message box.
@@ -43,8 +44,6 @@ template <typename Body, typename Fallback>
 auto GuardCallback(HWND owner, Body&& body, Fallback&& fallback) noexcept -> decltype(fallback()) {
   try {
     return std::forward<Body>(body)();
-  } catch (const std::exception& error) {
-    ReportHandlerFailure(owner, error);
   } catch (...) {
     ReportHandlerFailure(owner);
   }

@@ -11,6 +11,7 @@ namespace {
 
 bool reportOpen = false;  // the user-interface thread is the only caller
 FailureReporter customReporter = nullptr;
+constexpr char kUnknownFailure[] = "エラーが発生しました。";
 
 void ShowBox(HWND owner, const std::string& text) noexcept {
   if (reportOpen) {
@@ -60,28 +61,28 @@ void ThrowWin32Error(std::string_view call, DWORD code, ErrorNumber number) {
   throw RunTimeError(number, std::string(call) + ": " + SystemErrorText(code));
 }
 
-std::string ErrorBoxText(const std::exception& error) {
-  if (const auto* runTime = dynamic_cast<const RunTimeError*>(&error)) {
-    return "実行時エラー '" + std::to_string(static_cast<int>(runTime->Number())) + "':\n\n" +
-           runTime->what();
-  }
-  if (dynamic_cast<const std::bad_alloc*>(&error) != nullptr) {
-    return "実行時エラー '7':\n\nメモリが不足しています。";
-  }
-  return std::string("エラーが発生しました。\n\n") + error.what();
-}
-
-void ReportHandlerFailure(HWND owner, const std::exception& error) noexcept {
-  std::string text;
+std::string CurrentErrorBoxText() {
   try {
-    text = ErrorBoxText(error);
+    throw;
+  } catch (const RunTimeError& error) {
+    return "実行時エラー '" + std::to_string(static_cast<int>(error.Number())) + "':\n\n" +
+           error.what();
+  } catch (const std::bad_alloc&) {
+    return "実行時エラー '7':\n\nメモリが不足しています。";
+  } catch (const std::exception& error) {
+    return std::string("エラーが発生しました。\n\n") + error.what();
   } catch (...) {
+    return kUnknownFailure;
   }
-  ShowBox(owner, text.empty() ? "エラーが発生しました。" : text);
 }
 
 void ReportHandlerFailure(HWND owner) noexcept {
-  ShowBox(owner, "エラーが発生しました。");
+  std::string text;
+  try {
+    text = CurrentErrorBoxText();
+  } catch (...) {
+  }
+  ShowBox(owner, text.empty() ? kUnknownFailure : text);
 }
 
 }  // namespace mirel::win32
