@@ -9,13 +9,6 @@ namespace {
 
 constexpr UINT kNationalHolidaysCommand = 1;
 
-struct MenuTraits {  // CreatePopupMenu
-  using Handle = HMENU;
-  static Handle Invalid() noexcept { return nullptr; }
-  static void Close(Handle h) noexcept { ::DestroyMenu(h); }
-};
-using UniqueMenu = win32::UniqueHandle<MenuTraits>;
-
 // Where the menu opens, in screen coordinates. From the keyboard (both coordinates -1) there is no
 // mouse position: below the weekday names at the grid's left, where the eye already is.
 POINT MenuPoint(HWND grid, LPARAM lParam) {
@@ -48,7 +41,7 @@ bool ShowCalenderContextMenu(HWND window, HWND grid, LPARAM lParam, frmCalender&
   }
   UINT command = 0;
   win32::RunHandler(window, [&] {
-    UniqueMenu menu(::CreatePopupMenu());
+    win32::UniqueMenu menu(::CreatePopupMenu());
     if (!menu) {
       win32::ThrowWin32Error("CreatePopupMenu");
     }

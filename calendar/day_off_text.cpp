@@ -2,62 +2,23 @@
 
 #include <cstddef>
 
+#include "components/utf8.h"
+
 namespace mirel {
 namespace {
 
 constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";  // U+FFFD
 constexpr std::string_view kIdeographicSpace = "\xE3\x80\x80";      // U+3000
 
-bool IsContinuation(unsigned char byte) {
-  return (byte & 0xC0) == 0x80;
-}
-
-// The length of the valid UTF-8 sequence at the start of the text, or 0.
-std::size_t ValidSequenceLength(std::string_view text) {
-  const auto lead = static_cast<unsigned char>(text[0]);
-  if (lead < 0x80) {
-    return 1;
-  }
-  std::size_t length = 0;
-  unsigned char low = 0x80;   // bounds of the second byte, excluding overlong forms, surrogates
-  unsigned char high = 0xBF;  // and code points above U+10FFFF
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    low = lead == 0xE0 ? 0xA0 : 0x80;
-    high = lead == 0xED ? 0x9F : 0xBF;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    low = lead == 0xF0 ? 0x90 : 0x80;
-    high = lead == 0xF4 ? 0x8F : 0xBF;
-  } else {
-    return 0;
-  }
-  if (text.size() < length) {
-    return 0;
-  }
-  const auto second = static_cast<unsigned char>(text[1]);
-  if (second < low || second > high) {
-    return 0;
-  }
-  for (std::size_t i = 2; i < length; ++i) {
-    if (!IsContinuation(static_cast<unsigned char>(text[i]))) {
-      return 0;
-    }
-  }
-  return length;
-}
-
 }  // namespace
 
 bool IsValidUtf8(std::string_view bytes) {
-  while (!bytes.empty()) {
-    const std::size_t length = ValidSequenceLength(bytes);
-    if (length == 0) {
+  for (std::size_t pos = 0; pos < bytes.size();) {
+    const Utf8Character character = Utf8CharacterAt(bytes, pos);
+    if (!character.valid) {
       return false;
     }
-    bytes.remove_prefix(length);
+    pos += character.length;
   }
   return true;
 }
@@ -65,15 +26,14 @@ bool IsValidUtf8(std::string_view bytes) {
 std::string SanitizeUtf8(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size());
-  while (!bytes.empty()) {
-    const std::size_t length = ValidSequenceLength(bytes);
-    if (length == 0) {
-      out += kReplacementCharacter;
-      bytes.remove_prefix(1);
+  for (std::size_t pos = 0; pos < bytes.size();) {
+    const Utf8Character character = Utf8CharacterAt(bytes, pos);
+    if (character.valid) {
+      out += bytes.substr(pos, character.length);
     } else {
-      out += bytes.substr(0, length);
-      bytes.remove_prefix(length);
+      out += kReplacementCharacter;  // one for each byte that is no part of a character
     }
+    pos += character.length;
   }
   return out;
 }

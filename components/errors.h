@@ -1,5 +1,6 @@
-// Run-time errors of the core, each carrying the error number the platform used for it, so that
-// handlers and messages can tell them apart the way users of the old program knew them.
+// Run-time errors of the core, each carrying a stable error number (6 overflow, 5 invalid
+// argument, ...), so that handlers can tell them apart and the error box names the fault with a
+// number a user can quote and look up.
 #pragma once
 
 #include <stdexcept>

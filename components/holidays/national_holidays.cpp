@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "components/datetime/civil_date.h"
 #include "components/datetime/date_value.h"
 
 namespace mirel {
@@ -114,11 +115,6 @@ constexpr EquinoxConstants kEquinoxConstants[] = {
 constexpr std::int64_t kMicroDay = 1'000'000;
 constexpr std::int64_t kYearShiftMicroDays = 242'194;  // 0.242194 days a year
 
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
-  const std::int64_t q = a / b;
-  return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
-}
-
 // The day of the equinox in March (month 3) or September, or 0 outside the published spans.
 int EquinoxDay(int year, int month) {
   for (const EquinoxConstants& span : kEquinoxConstants) {
@@ -130,10 +126,6 @@ int EquinoxDay(int year, int month) {
     }
   }
   return 0;
-}
-
-bool IsLeapYear(int year) {
-  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
 
 // Days before the first of each month in a common year; a leap year adds one from March.

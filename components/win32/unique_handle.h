@@ -87,6 +87,11 @@ struct IconTraits {  // CreateIcon..., LoadImage without LR_SHARED
   static Handle Invalid() noexcept { return nullptr; }
   static void Close(Handle h) noexcept { ::DestroyIcon(h); }
 };
+struct MenuTraits {  // CreatePopupMenu, CreateMenu (not one attached to a window)
+  using Handle = HMENU;
+  static Handle Invalid() noexcept { return nullptr; }
+  static void Close(Handle h) noexcept { ::DestroyMenu(h); }
+};
 
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueFileHandle = UniqueHandle<FileHandleTraits>;
@@ -98,6 +103,7 @@ using UniqueBrush = UniqueHandle<GdiTraits<HBRUSH>>;
 using UniqueBitmap = UniqueHandle<GdiTraits<HBITMAP>>;
 using UniqueMemoryDc = UniqueHandle<MemoryDcTraits>;
 using UniqueHicon = UniqueHandle<IconTraits>;
+using UniqueMenu = UniqueHandle<MenuTraits>;
 
 // BeginPaint .. EndPaint for one WM_PAINT.
 class PaintGuard {
