@@ -10,7 +10,7 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 outdir=$(realpath -m "${1:-$top/dist}")  # before the cd below
-target_exe_bytes=$((300 * 1024))  # what each Mirel.exe should stay within
+target_exe_bytes=$((300 * 1024))  # what each Mirel.exe must stay within
 
 [ -n "${MIREL_SKIP_SETUP:-}" ] || "$top/scripts/setup-debian.sh"
 cd "$top"
@@ -61,7 +61,8 @@ for arch in win32 win64; do
   size=$(stat -c %s "$exe")
   echo "$arch Mirel.exe: $size bytes"
   if ((size > target_exe_bytes)); then
-    echo "!!! $arch Mirel.exe is over the target of $target_exe_bytes bytes !!!" >&2
+    echo "$arch Mirel.exe is over the limit of $target_exe_bytes bytes: no release made" >&2
+    exit 1
   fi
   python3 - "$outdir/Mirel-$version-$arch.zip" "Mirel-$version" "$SOURCE_DATE_EPOCH" \
     "Mirel.exe=$exe" "DayOff.dat=$dayoff" "README.txt=$stage/README.txt" \
