@@ -2,8 +2,6 @@
 // window, then the message loop until the clock window closes.
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include <exception>
 #include <string>
 
@@ -19,8 +17,6 @@
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   using namespace mirel;
   try {
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
-    ::InitCommonControlsEx(&controls);
     UseUserLocale();
 
     const std::string exeName = win32::ExecutableBaseName();

@@ -1,5 +1,7 @@
 #include "components/win32/dialog_template.h"
 
+#include <commctrl.h>
+
 #include <climits>
 #include <cstring>
 #include <stdexcept>
@@ -86,8 +88,34 @@ void DialogTemplate::AlignToDword() {
   }
 }
 
+namespace {
+
+// The styled controls of the common controls library (version 6, which the manifest asks for)
+// for the dialogs' buttons and fields. Loaded when the first dialog opens rather than imported:
+// the library registers its window classes as it loads, which made the clock's start a sixth
+// slower for dialogs the user may never open. Without it the dialogs still work, unstyled.
+void UseStyledControls() noexcept {
+  static const bool loaded = [] {
+    // Kept for the rest of the run: the dialogs' controls belong to it.
+    const HMODULE library = ::LoadLibraryW(L"comctl32.dll");
+    if (library == nullptr) {
+      return false;
+    }
+    using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    // Through void (*)(): the one function type any other may be cast from without a warning.
+    const auto init = reinterpret_cast<InitFunction>(
+        reinterpret_cast<void (*)()>(::GetProcAddress(library, "InitCommonControlsEx")));
+    const INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
+    return init != nullptr && init(&controls) != FALSE;
+  }();
+  static_cast<void>(loaded);
+}
+
+}  // namespace
+
 INT_PTR ShowModalDialog(const DialogTemplate& dialog, HWND owner, DLGPROC procedure,
                         LPARAM parameter) {
+  UseStyledControls();
   const INT_PTR result = ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), dialog.Get(), owner,
                                                    procedure, parameter);
   if (result != -1 && result != 0) {
