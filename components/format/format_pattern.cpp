@@ -324,18 +324,20 @@ void CompileInto(Program& out, std::string_view pattern) {
   }
 }
 
-// What applying a program to one value needs. The sink and the parts are held here rather than
-// referred to, so that a handler reaches them with one load less.
+// What applying a program to one value needs. The sink and the parts are locals of AppendTo,
+// referred to from here: the sink's buffer is handed to calls the compiler cannot see into, and
+// parts kept apart from it stay in registers across those calls.
 struct Applier {
-  Applier(std::string& out, const Program& program, DateValue value, const LocaleData& locale)
-      : sink(out), program(program), parts(SplitDateValue(value)), locale(locale) {
+  Applier(format_detail::TextSink& sink, const Program& program, const DateTimeParts& parts,
+          const LocaleData& locale)
+      : sink(sink), program(program), parts(parts), locale(locale) {
     hour = program.twelveHour ? (parts.hour % 12 == 0 ? 12 : parts.hour % 12) : parts.hour;
     afternoon = parts.hour >= 12;
   }
 
-  format_detail::TextSink sink;
+  format_detail::TextSink& sink;
   const Program& program;
-  const DateTimeParts parts;
+  const DateTimeParts& parts;
   const LocaleData& locale;
   int hour = 0;  // 1..12 when the pattern has a morning/afternoon marker, else 0..23
   bool afternoon = false;
@@ -504,11 +506,13 @@ std::string FormatPattern::Apply(DateValue value, const LocaleData& locale) cons
 
 void FormatPattern::AppendTo(std::string& out, DateValue value, const LocaleData& locale) const {
   const Program& program = compiled_->program;
-  Applier applier(out, program, value, locale);
+  const DateTimeParts parts = SplitDateValue(value);
+  format_detail::TextSink sink(out);
+  Applier applier(sink, program, parts, locale);
   for (const Step& step : program.steps) {
     ApplyStep(applier, step, std::make_index_sequence<kTokenCount>());
   }
-  applier.sink.Flush();
+  sink.Flush();
 }
 
 }  // namespace mirel
