@@ -4,13 +4,11 @@
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdio>
-#include <map>
 #include <string>
-#include <vector>
 
+#include "bench/cpu_time_reporter.h"
 #include "components/datetime/date_value.h"
 #include "components/format/format.h"
 
@@ -57,34 +55,6 @@ void BM_CompileAndFormat(benchmark::State& state) {
   }
 }
 
-// The console table, keeping the fastest repetition of each run in CPU time: on a shared
-// machine the neighbours only ever add time, and the two sizes run at different moments.
-class FastestReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      if (run.run_type == Run::RT_Iteration && !run.error_occurred && run.iterations > 0) {
-        const double nanoseconds =
-            run.cpu_accumulated_time * 1e9 / static_cast<double>(run.iterations);
-        const auto [entry, added] = fastest_.emplace(run.run_name.args, nanoseconds);
-        if (!added) {
-          entry->second = std::min(entry->second, nanoseconds);
-        }
-      }
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-
-  // Nanoseconds per iteration of the run with these arguments ("0/65536"); 0 when it did not run.
-  double Nanoseconds(const std::string& args) const {
-    const auto found = fastest_.find(args);
-    return found == fastest_.end() ? 0.0 : found->second;
-  }
-
- private:
-  std::map<std::string, double> fastest_;
-};
-
 void Register() {
   for (std::size_t i = 0; i < std::size(kKinds); ++i) {
     for (const std::size_t length : {kSmall, kLarge}) {
@@ -109,12 +79,16 @@ int main(int argc, char** argv) {
   mallopt(M_MMAP_THRESHOLD, 256 * 1024 * 1024);
   mallopt(M_TRIM_THRESHOLD, 256 * 1024 * 1024);
   Register();
-  FastestReporter reporter;
+  mirel::CpuTimeReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   for (std::size_t i = 0; i < std::size(kKinds); ++i) {
-    const std::string name = std::to_string(i) + "/";
-    const double small = reporter.Nanoseconds(name + std::to_string(kSmall));
-    const double large = reporter.Nanoseconds(name + std::to_string(kLarge));
+    // Each size is run in three repetitions, which the run's name carries.
+    const auto run = [&](std::size_t length) {
+      return "BM_CompileAndFormat/" + std::to_string(i) + "/" + std::to_string(length) +
+             "/repeats:3";
+    };
+    const double small = reporter.Nanoseconds(run(kSmall));
+    const double large = reporter.Nanoseconds(run(kLarge));
     if (small > 0 && large > 0) {
       std::printf("ratio 1MiB/64KiB %s: %.1f (target <= 20)\n", kKinds[i].name, large / small);
     }
