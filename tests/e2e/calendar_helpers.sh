@@ -43,6 +43,12 @@ cal_find_calendar() {
   xdotool search --all --onlyvisible --pid "$E2E_PID" --name '年[0-9]{2}月$' 2>/dev/null | head -n 1
 }
 
+# The grid's rectangle on the screen, into gx gy gw gh.
+cal_grid() {
+  read -r gx gy gw gh <<<"$(cal_probe child frmCalender "$CAL_GRID_ID")"
+  [ -n "${gh:-}" ] || e2e_fail "no grid"
+}
+
 # Posts the calendar command to the clock until the calendar window shows; sets CAL_WID.
 cal_open() {
   local deadline=$((SECONDS + E2E_TIMEOUT))

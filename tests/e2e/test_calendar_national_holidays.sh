@@ -20,8 +20,7 @@ cal_start_and_open
 cal_expect_caption '2026年03月'
 
 # March 2026 begins on a Sunday: day d stands in column (d - 1) % 7 + 1, row (d - 1) / 7 + 2.
-read -r gx gy gw gh <<<"$(cal_probe child frmCalender "$CAL_GRID_ID")"
-[ -n "${gh:-}" ] || e2e_fail "no grid"
+cal_grid
 cw=$((gw / 7))
 ch=$((gh / 7))
 shot=$E2E_DIR/screen.png
@@ -91,7 +90,7 @@ cal_probe close frmCalender >/dev/null
 e2e_wait_until 10 eval '[ -z "$(cal_find_calendar)" ]' || e2e_fail "the calendar did not close"
 cal_open
 cal_expect_caption '2026年03月'
-read -r gx gy gw gh <<<"$(cal_probe child frmCalender "$CAL_GRID_ID")"
+cal_grid
 expect_equinox on
 
 # The picture of the whole window for the README.

@@ -28,8 +28,7 @@ cal_start_and_open
 cal_expect_caption "$(cal_today +%Y年%m月)"
 sleep 0.5
 
-read -r gx gy gw gh <<<"$(cal_probe child frmCalender "$CAL_GRID_ID")"
-[ -n "${gh:-}" ] || e2e_fail "no grid"
+cal_grid
 shot=$E2E_DIR/screen.png
 e2e_screenshot "$shot"
 
