@@ -412,7 +412,8 @@ constexpr Entry<token, Handler> On(Handler handler) {
 
 // The handler for each token, in the order of Token. A tuple rather than an array of function
 // pointers: every handler is known where it is called, so each is inlined into the one jump of
-// ApplyStep; calls through pointers made the caption pattern a fifth slower.
+// ApplyStep; calls through pointers made the caption pattern a fifth slower. yyyy is the year as
+// a number, with no zeros before a year below 1000 (100, 999, 2000).
 constexpr std::tuple kApplyHandlers{
     On<Token::kLiteral>([](Applier& a, const Step& step) {
       a.sink += a.program.Text(step.textStart, step.textLength);
@@ -433,7 +434,7 @@ constexpr std::tuple kApplyHandlers{
     On<Token::kMinute>(&ApplyNumber<&DateTimeParts::minute, 1>),
     On<Token::kMinute2>(&ApplyNumber<&DateTimeParts::minute, 2>),
     On<Token::kYear2>([](Applier& a, const Step&) { a.sink.Number(a.parts.year % 100, 2); }),
-    On<Token::kYear4>(&ApplyNumber<&DateTimeParts::year, 4>),
+    On<Token::kYear4>(&ApplyNumber<&DateTimeParts::year, 1>),
     On<Token::kDayOfYear>(&ApplyNumber<&DateTimeParts::dayOfYear, 1>),
     On<Token::kWeekdayNumber>(&ApplyNumber<&DateTimeParts::weekday, 1>),
     On<Token::kWeekOfYear>(

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstddef>
+#include <limits>
 
 #include "components/errors.h"
 #include "components/format/format.h"
@@ -21,18 +22,49 @@ int FixedNumber(std::string_view text, std::size_t pos, std::size_t digits) {
   return value;
 }
 
-// A plain decimal number, nothing around it: "36527", "-1.25", "+0.5". No exponent, no hex,
-// no inf or nan, which std::from_chars alone would accept.
+// A decimal floating-point number as any program prints one, nothing around it: "36527",
+// "-1.25", "+0.5", ".5", "5.", "1.1574074074074073e-05", "1E+3". No hex, no inf or nan, which
+// std::from_chars alone would accept. A value too large for a double is refused; one too small
+// for it is zero.
 std::optional<double> ParseSerial(std::string_view text) {
-  std::size_t start = (!text.empty() && (text[0] == '-' || text[0] == '+')) ? 1 : 0;
-  if (start == text.size() || text.find_first_not_of("0123456789.", start) != text.npos ||
-      text.find('.') != text.rfind('.')) {
+  const bool negative = !text.empty() && text[0] == '-';
+  const std::string_view number = text.substr(!text.empty() && (negative || text[0] == '+'));
+  const auto digitsFrom = [&number](std::size_t pos) {
+    const std::size_t end = number.find_first_not_of("0123456789", pos);
+    return (end == number.npos ? number.size() : end) - pos;
+  };
+  const std::size_t whole = digitsFrom(0);
+  std::size_t pos = whole;
+  std::size_t fraction = 0;
+  if (pos < number.size() && number[pos] == '.') {
+    fraction = digitsFrom(pos + 1);
+    pos += 1 + fraction;
+  }
+  if (whole + fraction == 0) {
     return std::nullopt;
   }
-  const bool negative = text[0] == '-';
+  bool negativeExponent = false;
+  if (pos < number.size() && (number[pos] == 'e' || number[pos] == 'E')) {
+    ++pos;
+    if (pos < number.size() && (number[pos] == '-' || number[pos] == '+')) {
+      negativeExponent = number[pos] == '-';
+      ++pos;
+    }
+    const std::size_t exponent = digitsFrom(pos);
+    if (exponent == 0) {
+      return std::nullopt;
+    }
+    pos += exponent;
+  }
+  if (pos != number.size()) {
+    return std::nullopt;
+  }
   double value = 0;
-  const auto [end, error] = std::from_chars(text.data() + start, text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size()) {
+  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+  if (error == std::errc::result_out_of_range) {
+    // Past the largest double: left to the range check of the date value.
+    value = negativeExponent ? 0.0 : std::numeric_limits<double>::infinity();
+  } else if (error != std::errc() || end != number.data() + number.size()) {
     return std::nullopt;
   }
   return negative ? -value : value;

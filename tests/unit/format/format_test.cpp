@@ -96,7 +96,9 @@ TEST(FormatTest, LeadingZeros) {
   const DateValue late = At(2019, 11, 23, 14, 35, 46);
   EXPECT_EQ(Format(late, "d dd m mm h hh n nn s ss"), "23 23 11 11 14 14 35 35 46 46");
   EXPECT_EQ(Format(At(2005, 3, 7, 0, 0, 9), "yy/m/d h:n:s"), "05/3/7 0:0:9");
-  EXPECT_EQ(Format(At(100, 1, 1), "yyyy yy e"), "0100 00 100");
+  EXPECT_EQ(Format(At(100, 1, 1), "yyyy yy e"), "100 00 100");
+  EXPECT_EQ(Format(At(999, 12, 31), "yyyy"), "999");
+  EXPECT_EQ(Format(At(1000, 1, 1), "yyyy"), "1000");
 }
 
 TEST(FormatTest, MinutesAgainstMonths) {

@@ -32,13 +32,22 @@ TEST(PatternToolTest, BatchLines) {
       {"\"say \"hi\"\"\tyyyy", true, "say \"hi\""},  // between the first and the last quote
       {"\"1/2\"\tyyyy\tmm", true, "2024\t01"},       // the pattern runs to the end of the line
       {"36527\t", true, "2000/01/02"},
+      {"1.1574074074074073e-05\thh:nn:ss", true, "00:00:01"},  // as programs print doubles
+      {"1E+3\tyyyy/mm/dd", true, "1902/09/26"},
+      {".5\thh", true, "12"},
+      {"-0.\tyyyy", true, "1899"},
+      {"1e-400\tyyyy", true, "1899"},  // below the smallest double: zero
       {"abc\tyyyy", false, "value is neither"},
-      {"1e3\tyyyy", false, "value is neither"},
+      {"1e\tyyyy", false, "value is neither"},
+      {"inf\tyyyy", false, "value is neither"},
+      {"0x1p3\tyyyy", false, "value is neither"},
+      {".\tyyyy", false, "value is neither"},
       {"1.2.3\tyyyy", false, "value is neither"},
       {"\tyyyy", false, "value is neither"},
       {"\"open\tyyyy", false, "text value without"},
       {"36527", false, "no TAB"},
-      {"1e308\tyyyy", false, "value is neither"},
+      {"1e308\tyyyy", false, "date value out of range"},
+      {"1e999\tyyyy", false, "date value out of range"},
       {"99999999\tyyyy", false, "date value out of range"},
   };
   for (const auto& c : cases) {
