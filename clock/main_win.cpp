@@ -11,11 +11,14 @@
 #include "components/format/user_locale.h"
 #include "components/settings/registry_store.h"
 #include "components/win32/app_info.h"
+#include "components/win32/system_library.h"
 #include "components/win32/text_conversion.h"
 #include "components/win32/win_error.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   using namespace mirel;
+  // Before anything can load a DLL: none may come from the folder the program was started from.
+  win32::SearchDllsInSystemFolderOnly();
   try {
     UseUserLocale();
 

@@ -12,7 +12,15 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# Only 64-bit programs can run here; CTest runs them through Wine.
+# CTest runs the programs through Wine: 64-bit ones with wine64, 32-bit ones with the 32-bit Wine
+# (wine32:i386), which exists only where the machine runs 32-bit programs at all
+# (scripts/can-run-32bit.sh); elsewhere the 32-bit tests are built and not run.
 if(MIREL_MINGW_TRIPLET STREQUAL "x86_64-w64-mingw32" AND EXISTS /usr/lib/wine/wine64)
   set(CMAKE_CROSSCOMPILING_EMULATOR /usr/lib/wine/wine64)
+elseif(MIREL_MINGW_TRIPLET STREQUAL "i686-w64-mingw32" AND EXISTS /usr/lib/wine/wine)
+  execute_process(COMMAND ${CMAKE_CURRENT_LIST_DIR}/../scripts/can-run-32bit.sh
+                  RESULT_VARIABLE mirel_i686_check)
+  if(mirel_i686_check EQUAL 0)
+    set(CMAKE_CROSSCOMPILING_EMULATOR /usr/lib/wine/wine)
+  endif()
 endif()

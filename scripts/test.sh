@@ -48,8 +48,34 @@ done
 step "native tests"
 ctest --preset linux
 
-step "Windows tests under Wine"
+step "64-bit Windows tests under Wine"
 ctest --preset win64
+
+if "$top/scripts/can-run-32bit.sh"; then
+  step "32-bit Windows tests under the 32-bit Wine"
+  ctest --preset win32
+else
+  echo "i686 tests skipped: this machine cannot run 32-bit programs"
+fi
+
+step "one answer from every build of the pattern engine"
+# The same generated input through the native, the 64-bit and the 32-bit mirel-format, in a copy
+# of the prefix the end-to-end tests made.
+engines=(build/linux/tools/mirel-format /usr/lib/wine/wine64:build/win64/tools/mirel-format.exe)
+if "$top/scripts/can-run-32bit.sh"; then
+  engines+=(/usr/lib/wine/wine:build/win32/tools/mirel-format.exe)
+else
+  echo "i686 tests skipped: this machine cannot run 32-bit programs"
+fi
+agreement_prefix=$(mktemp -d)
+cp -a build/win64/tests/e2e/work/prefix-template/. "$agreement_prefix"
+agreement=0
+WINEPREFIX=$agreement_prefix WINEDEBUG=-all python3 tests/checks/format_agreement.py \
+  "${engines[@]}" || agreement=$?
+WINEPREFIX=$agreement_prefix /usr/lib/wine/wineserver -k 2>/dev/null || true
+WINEPREFIX=$agreement_prefix /usr/lib/wine/wineserver -w 2>/dev/null || true
+rm -rf "$agreement_prefix"
+((agreement == 0))
 
 step "fuzzers, ${fuzz_seconds} s each"
 for fuzzer in build/fuzz/fuzz/fuzz_*; do

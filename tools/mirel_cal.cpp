@@ -25,6 +25,7 @@
 #include "components/datetime/now.h"
 #include "components/format/date_text_reader.h"
 #include "components/surface/text_surface.h"
+#include "tools/utf8_main.h"
 
 namespace {
 
@@ -181,7 +182,7 @@ int Run(int argc, char** argv) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int Utf8Main(int argc, char** argv) {
   try {
     return Run(argc, argv);
   } catch (const UsageError& error) {

@@ -2,6 +2,8 @@
 //   mirel-format PATTERN                       Format(Now, PATTERN)
 //   mirel-format --at 2000-01-02T03:04:05 PAT  the same at that instant
 //   mirel-format --batch                       lines "value<TAB>pattern" from standard input
+// Built natively and for both Windows targets, so that one input can be put through every
+// build of the engine; text is UTF-8 in and out everywhere (tools/utf8_main.h).
 #include <iostream>
 #include <optional>
 #include <string>
@@ -11,6 +13,7 @@
 #include "components/errors.h"
 #include "components/format/format.h"
 #include "components/format/pattern_tool.h"
+#include "tools/utf8_main.h"
 
 namespace {
 
@@ -40,7 +43,7 @@ int RunBatch() {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int Utf8Main(int argc, char** argv) {
   std::optional<mirel::DateValue> at;
   bool batch = false;
   std::optional<std::string> pattern;

@@ -5,6 +5,7 @@
 #include "components/win32/app_info.h"
 #include "components/win32/dialog_template.h"
 #include "components/win32/dpi.h"
+#include "components/win32/system_library.h"
 #include "components/win32/text_conversion.h"
 #include "components/win32/unique_handle.h"
 #include "components/win32/window_procedure.h"
@@ -13,13 +14,33 @@
 namespace mirel {
 namespace {
 
+// The version functions, from System32's version.dll: it is none of the DLLs Windows always takes
+// from there, so an import would load a version.dll lying beside the program instead.
+struct VersionFunctions {
+  decltype(&::GetFileVersionInfoSizeW) getSize = nullptr;
+  decltype(&::GetFileVersionInfoW) getInfo = nullptr;
+  decltype(&::VerQueryValueW) query = nullptr;
+};
+
+const VersionFunctions& Version() {
+  static const VersionFunctions functions = [] {
+    using win32::SystemFunction;
+    return VersionFunctions{
+        SystemFunction<decltype(&::GetFileVersionInfoSizeW)>(L"version.dll",
+                                                             "GetFileVersionInfoSizeW"),
+        SystemFunction<decltype(&::GetFileVersionInfoW)>(L"version.dll", "GetFileVersionInfoW"),
+        SystemFunction<decltype(&::VerQueryValueW)>(L"version.dll", "VerQueryValueW")};
+  }();
+  return functions;
+}
+
 // One string of a version block; empty when the block lacks it.
 std::wstring QueryString(const std::vector<BYTE>& block, const wchar_t* language,
                          const wchar_t* name) {
   const std::wstring key = std::wstring(L"\\StringFileInfo\\") + language + L"\\" + name;
   void* value = nullptr;
   UINT length = 0;
-  if (!::VerQueryValueW(block.data(), key.c_str(), &value, &length) || value == nullptr ||
+  if (!Version().query(block.data(), key.c_str(), &value, &length) || value == nullptr ||
       length == 0) {
     return {};
   }
@@ -36,7 +57,7 @@ std::vector<std::wstring> Languages(const std::vector<BYTE>& block) {
   std::vector<std::wstring> languages;
   void* value = nullptr;
   UINT length = 0;
-  if (::VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", &value, &length) &&
+  if (Version().query(block.data(), L"\\VarFileInfo\\Translation", &value, &length) &&
       value != nullptr && length >= 4) {
     const WORD* pair = static_cast<const WORD*>(value);
     // Language and code page as eight upper-case hex digits ("041104B0"). Spelt out rather than
@@ -136,13 +157,17 @@ class VersionDialog final : public VersionInfo {
 }  // namespace
 
 std::optional<VersionStrings> ReadVersionStrings(const std::wstring& path) {
+  const VersionFunctions& version = Version();
+  if (version.getSize == nullptr || version.getInfo == nullptr || version.query == nullptr) {
+    return std::nullopt;
+  }
   DWORD ignored = 0;
-  const DWORD size = ::GetFileVersionInfoSizeW(path.c_str(), &ignored);
+  const DWORD size = version.getSize(path.c_str(), &ignored);
   if (size == 0) {
     return std::nullopt;
   }
   std::vector<BYTE> block(size);
-  if (!::GetFileVersionInfoW(path.c_str(), 0, size, block.data())) {
+  if (!version.getInfo(path.c_str(), 0, size, block.data())) {
     return std::nullopt;
   }
   for (const std::wstring& language : Languages(block)) {

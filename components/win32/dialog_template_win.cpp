@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "components/win32/dpi.h"
+#include "components/win32/system_library.h"
 #include "components/win32/win_error.h"
 
 namespace mirel::win32 {
@@ -92,19 +93,15 @@ namespace {
 
 // The styled controls of the common controls library (version 6, which the manifest asks for)
 // for the dialogs' buttons and fields. Loaded when the first dialog opens rather than imported:
-// the library registers its window classes as it loads, which made the clock's start a sixth
-// slower for dialogs the user may never open. Without it the dialogs still work, unstyled.
+// the library registers its window classes as it loads, which slows the clock's start
+// (bench/startup.sh) for dialogs the user may never open. Without it the dialogs still work,
+// unstyled.
 void UseStyledControls() noexcept {
   static const bool loaded = [] {
     // Kept for the rest of the run: the dialogs' controls belong to it.
-    const HMODULE library = ::LoadLibraryW(L"comctl32.dll");
-    if (library == nullptr) {
-      return false;
-    }
-    using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-    // Through void (*)(): the one function type any other may be cast from without a warning.
-    const auto init = reinterpret_cast<InitFunction>(
-        reinterpret_cast<void (*)()>(::GetProcAddress(library, "InitCommonControlsEx")));
+    // The manifest's activation context takes the name to the side-by-side version 6.
+    const auto init =
+        SystemFunction<decltype(&::InitCommonControlsEx)>(L"comctl32.dll", "InitCommonControlsEx");
     const INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
     return init != nullptr && init(&controls) != FALSE;
   }();

@@ -10,7 +10,12 @@
 #   wid=$(e2e_wait_window "$E2E_PID")
 #   e2e_wait_caption "$wid" '^[0-9]{2}:[0-9]{2}$'
 
+# The Wine that runs the program under test (CTest sets it: wine64 for the 64-bit build, the
+# 32-bit wine for the 32-bit one) and the one that makes prefixes: a prefix made by wine64 where
+# the 32-bit Wine is installed runs both kinds of program.
 E2E_WINE=${E2E_WINE:-/usr/lib/wine/wine64}
+E2E_WINE64=/usr/lib/wine/wine64
+E2E_ARCH=${MIREL_E2E_ARCH:-win64}
 E2E_WINESERVER=${E2E_WINESERVER:-/usr/lib/wine/wineserver}
 E2E_WORK=${MIREL_E2E_WORK:-${TMPDIR:-/tmp}/mirel-e2e}
 E2E_LOCPATH=$E2E_WORK/locale
@@ -122,6 +127,17 @@ e2e_reg_query() {  # key value: prints the data, fails when the value is missing
     tr -d '\r') || return 1
   printf '%s\n' "$out" | sed -n "s/^ *$2 *REG_[A-Z_]* *//p" | head -n 1
   printf '%s\n' "$out" | grep -q "REG_"
+}
+
+# The program's wall clock starts at `when` (a local time of the test's zone, as date -d reads it)
+# and runs on from there: the clock shim fake_time.c, built by prepare.sh for the program's kind,
+# is preloaded into its Wine process, whose PID stays the windows' PID. Call before starting it.
+e2e_fake_time() {
+  local when=$1 epoch bits
+  epoch=$(TZ=${E2E_TZ:-Asia/Tokyo} date -d "$when" +%s) || e2e_fail "no time: $when"
+  bits=$([ "$E2E_ARCH" = win32 ] && echo 32 || echo 64)
+  [ -f "$E2E_WORK/fake_time$bits.so" ] || e2e_fail "no $E2E_WORK/fake_time$bits.so; run prepare.sh"
+  E2E_ENV+=("LD_PRELOAD=$E2E_WORK/fake_time$bits.so" "MIREL_FAKE_EPOCH=$epoch")
 }
 
 e2e_screenshot() { import -display "$DISPLAY" -window root "$1"; }

@@ -6,7 +6,7 @@
 # Return chooses. Wine appends its own items at the bottom, so nothing counts from there.
 #
 #   source "$(dirname "$0")/sysmenu_helpers.sh"
-#   sm_start                       # e2e_setup + the program; sets CLOCK_WID
+#   sm_start                       # e2e_setup + the program; sets CLOCK_WID (sm_launch: the program)
 #   sm_choose 5                    # the item five Down presses below the first one
 #   box=$(sm_wait_window '^表示設定$')
 
@@ -27,6 +27,11 @@ sm_now_ms() { date +%s%3N; }
 
 sm_start() {
   e2e_setup
+  sm_launch "$@"
+}
+
+# The program of MIREL_EXE in the test's prefix, after e2e_setup; sets CLOCK_WID.
+sm_launch() {
   e2e_start_mirel "$@"
   CLOCK_WID=$(e2e_wait_window "$E2E_PID")
   # The first tick replaces the design caption: the load sequence is over.

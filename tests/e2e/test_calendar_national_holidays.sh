@@ -8,10 +8,7 @@ set -euo pipefail
 source "$(dirname "$0")/calendar_helpers.sh"
 
 # The program believes it is 5 March 2026, 10:00 in Tokyo, and its clock runs on from there.
-# libfaketime is preloaded into the Wine process itself, so its PID stays the windows' PID.
-faketime_lib=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n 1)
-[ -n "$faketime_lib" ] || e2e_fail "libfaketime is missing (Debian package faketime)"
-E2E_ENV+=("LD_PRELOAD=$faketime_lib" "FAKETIME=@2026-03-05 10:00:00" NO_FAKE_STAT=1)
+e2e_fake_time '2026-03-05 10:00:00'
 
 cal_setup "$(printf '会社の休日\r\n3/10 = 創立記念日\r\n')"
 "$E2E_WINESERVER" -p # one server for the registry commands and the program; the cleanup ends it

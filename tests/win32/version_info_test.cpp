@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+
 #include "components/win32/app_info.h"
+#include "components/win32/system_library.h"
 #include "components/win32/unique_handle.h"
 #include "mirel_version.h"
 #include "tests/win32/input_box_modal_driver.h"
@@ -18,6 +22,39 @@ namespace {
 using testing::ModalDialogDriver;
 
 const wchar_t kDescription[] = L"日付と時刻を表示するカレンダー時計";
+
+// A DLL beside the program is never taken for a system one: not by SystemLibrary, and not by a
+// plain load by name once the search leaves the program's folder out. The copy is a DLL that
+// leaves a marker file when loaded (tests/e2e/marker_dll_win.cpp); loaded by its full path it
+// does, which shows the marker works.
+TEST(SystemLibraryTest, NeverTakesADllFromTheProgramsFolder) {
+  const char* marker = std::getenv("MIREL_MARKER_DLL");
+  ASSERT_NE(marker, nullptr) << "MIREL_MARKER_DLL names the marker DLL (set by CTest)";
+  namespace fs = std::filesystem;
+  const fs::path folder = fs::path(win32::ExecutablePath()).parent_path();
+  const auto copy = [&](const wchar_t* name) {
+    const fs::path path = folder / name;
+    fs::remove(path);  // overwrite_existing fails where the copy exists, in mingw's library
+    fs::copy_file(marker, path);
+    fs::remove(path.wstring() + L".loaded");
+    return path;
+  };
+  const fs::path beside = copy(L"mirel_marker_probe.dll");
+  const fs::path control = copy(L"mirel_marker_control.dll");
+
+  EXPECT_EQ(win32::SystemLibrary(L"mirel_marker_probe.dll"), nullptr);
+  EXPECT_NE(win32::SystemLibrary(L"version.dll"), nullptr);
+  win32::SearchDllsInSystemFolderOnly();
+  EXPECT_EQ(::LoadLibraryW(L"mirel_marker_probe.dll"), nullptr);
+  EXPECT_FALSE(fs::exists(beside.wstring() + L".loaded"));
+
+  const HMODULE loaded = ::LoadLibraryW(control.c_str());
+  EXPECT_NE(loaded, nullptr);
+  EXPECT_TRUE(fs::exists(control.wstring() + L".loaded"));
+  if (loaded != nullptr) {
+    ::FreeLibrary(loaded);
+  }
+}
 
 TEST(VersionInfoTest, FileWithoutVersionResourceGivesNothing) {
   EXPECT_FALSE(ReadVersionStrings(L"C:\\no\\such\\file.exe").has_value());
