@@ -1,4 +1,4 @@
-# Cross build for 64-bit Windows. The 64-bit build is the one that runs under Wine in tests.
+# Cross build for 64-bit Windows; its programs run under wine64 in tests.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(MIREL_MINGW_TRIPLET x86_64-w64-mingw32)

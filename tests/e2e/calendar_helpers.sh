@@ -82,6 +82,23 @@ cal_click_child() {
   xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1
 }
 
+# Red pixels of the number in the cell at column `col` (1..7) and row `row` (2..7, the heading
+# being row 1) of the grid read by cal_grid, in the screenshot `png`.
+cal_red_number() {  # png col row
+  local cw=$((gw / 7)) ch=$((gh / 7))
+  cal_count "$1" red $((gx + ($2 - 1) * gw / 7 + 2)) $((gy + ($3 - 1) * gh / 7 + 2)) $((cw - 4)) \
+    $((ch / 2 + 2))
+}
+
+# Fails unless the holiday's number is red and the plain day's has no red; says what it saw.
+cal_expect_red_holiday() {  # png holCol holRow plainCol plainRow what
+  local holiday plain
+  holiday=$(cal_red_number "$1" "$2" "$3")
+  plain=$(cal_red_number "$1" "$4" "$5")
+  e2e_log "$6: holiday $holiday red pixels, plain day $plain"
+  ((holiday >= 5 && plain == 0)) || e2e_fail "$6: the holiday is not drawn in red"
+}
+
 # Pixels of `png` in the box w x h at (x, y) that are pure enough red / blue / white.
 cal_count() {  # png kind x y w h
   local fx

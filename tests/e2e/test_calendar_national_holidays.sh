@@ -23,12 +23,7 @@ ch=$((gh / 7))
 shot=$E2E_DIR/screen.png
 
 # Red pixels of a day's number, and of the name under it (which may run on into the next cell).
-red_number() {
-  local d=$1 x y
-  x=$((gx + (d - 1) % 7 * cw))
-  y=$((gy + ((d - 1) / 7 + 1) * ch))
-  cal_count "$shot" red $((x + 2)) $((y + 2)) $((cw - 4)) $((ch / 2))
-}
+red_number() { cal_red_number "$shot" $((($1 - 1) % 7 + 1)) $((($1 - 1) / 7 + 2)); }
 red_name() {
   local d=$1 x y
   x=$((gx + (d - 1) % 7 * cw))

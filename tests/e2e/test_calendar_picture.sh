@@ -53,13 +53,8 @@ left=$(cal_count "$shot" red "$((tx - 1))" "$ty" 3 "$ch")
 ((top >= cw * 8 / 10 && left >= ch * 8 / 10)) || e2e_fail "no red frame on today ($top, $left)"
 
 # The holiday's number is red; the same weekday a week earlier is not.
-number_box() { echo "$(($(cell_x "$1") + 2)) $(($(cell_y "$2") + 2)) $((cw - 4)) $((ch / 2 + 2))"; }
-read -r hx hy hw hh <<<"$(number_box "$hol_col" "$hol_row")"
-read -r px py pw ph <<<"$(number_box "$plain_col" "$plain_row")"
-red_holiday=$(cal_count "$shot" red "$hx" "$hy" "$hw" "$hh")
-red_plain=$(cal_count "$shot" red "$px" "$py" "$pw" "$ph")
-e2e_log "holiday $holiday: $red_holiday red pixels; day $plain: $red_plain"
-((red_holiday >= 5 && red_plain == 0)) || e2e_fail "holiday not drawn in red"
+cal_expect_red_holiday "$shot" "$hol_col" "$hol_row" "$plain_col" "$plain_row" \
+  "days $holiday and $plain"
 
 # The picture of the whole window for the README.
 eval "$(xdotool getwindowgeometry --shell "$CAL_WID")"
