@@ -1,6 +1,5 @@
 #include "components/kyureki/astro_time.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace mirel::kyureki {
@@ -11,15 +10,14 @@ constexpr double kJstOffsetDays = 9.0 / 24.0;
 // The Julian Day Number of 1899-12-30, the date values' day 0.
 constexpr double kJulianDayOfDayZero = 2415019.0;
 
-// Days since 1899-12-30 00:00 JST, with the time of day as the fraction.
-double JstDayCount(double jde) {
+}  // namespace
+
+double JstDays(double jde) {
   const double decimalYear = 2000.0 + (jde - kJ2000) / 365.25;
   const double universalTime = jde - DeltaTSeconds(decimalYear) / kSecondsPerDay;
   // A Julian Day starts at noon, so midnight is half a day on.
   return universalTime + 0.5 + kJstOffsetDays - kJulianDayOfDayZero;
 }
-
-}  // namespace
 
 double DeltaTSeconds(double y) {
   if (y < 1900) {
@@ -57,16 +55,6 @@ double DeltaTSeconds(double y) {
     return -20 + 32 * u * u - 0.5628 * (2150 - y);
   }
   return -20 + 32 * u * u;
-}
-
-std::int64_t JstDayOf(double jde) {
-  return static_cast<std::int64_t>(std::floor(JstDayCount(jde)));
-}
-
-double DistanceFromJstMidnight(double jde) {
-  const double count = JstDayCount(jde);
-  const double fraction = count - std::floor(count);
-  return std::min(fraction, 1.0 - fraction);
 }
 
 }  // namespace mirel::kyureki

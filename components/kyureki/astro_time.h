@@ -3,6 +3,7 @@
 // civil days in Japan Standard Time (UTC+9), where ΔT = TT - UT ties the two together.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 
 namespace mirel::kyureki {
@@ -16,12 +17,21 @@ inline constexpr double kDaysPerJulianCentury = 36525.0;
 // in 2000 and 7 minutes by 2200; the later the year, the less certain the value.
 double DeltaTSeconds(double decimalYear);
 
-// The civil day in Japan Standard Time at an instant given in JDE, as days from 1899-12-30
-// (the date values' day 0). Example: JstDayOf(2451544.5) is 36526, 2000-01-01 (09:01 JST).
-std::int64_t JstDayOf(double jde);
+// An instant given in JDE as days from 1899-12-30 00:00 Japan Standard Time, the date values'
+// day 0: the whole part is the civil day in Japan, the fraction the time of day.
+// Example: JstDays(2451544.5), 2000-01-01 0:00 TT, is 36526.374: 09:00 JST less ΔT (64 s).
+double JstDays(double jde);
 
-// Where in its JST day the instant falls, in days from the nearer midnight (0 .. 0.5): how far
-// an error in the instant may go before it changes the day.
-double DistanceFromJstMidnight(double jde);
+// The civil day of such an instant. Example: JstDay(36526.99) is 36526.
+inline std::int64_t JstDay(double jstDays) {
+  return static_cast<std::int64_t>(std::floor(jstDays));
+}
+
+// The days (0 .. 0.5) from such an instant to the nearer midnight: how far an error in the
+// instant may go before it changes the day.
+inline double DistanceFromMidnight(double jstDays) {
+  const double fraction = jstDays - std::floor(jstDays);
+  return fraction < 0.5 ? fraction : 1.0 - fraction;
+}
 
 }  // namespace mirel::kyureki

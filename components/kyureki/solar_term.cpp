@@ -49,10 +49,11 @@ std::int64_t SolarTermDay(double longitude, double nearJde) {
   // from midnight, both give the same day.
   constexpr double kSafeDistanceDays = 0.5 / 24 + 0.25 / 24;
   const double approximate = Crossing(ApproximateSolarLongitude, longitude, nearJde);
-  if (DistanceFromJstMidnight(approximate) > kSafeDistanceDays) {
-    return JstDayOf(approximate);
+  const double approximateJst = JstDays(approximate);
+  if (DistanceFromMidnight(approximateJst) > kSafeDistanceDays) {
+    return JstDay(approximateJst);
   }
-  return JstDayOf(Crossing(ApparentSolarLongitude, longitude, approximate));
+  return JstDay(JstDays(Crossing(ApparentSolarLongitude, longitude, approximate)));
 }
 
 }  // namespace mirel::kyureki

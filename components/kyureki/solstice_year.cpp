@@ -3,7 +3,6 @@
 #include <cassert>
 
 #include "components/datetime/date_value.h"
-#include "components/kyureki/astro_time.h"
 #include "components/kyureki/new_moon.h"
 #include "components/kyureki/solar_term.h"
 
@@ -19,20 +18,23 @@ double NoonJde(std::int64_t dayNumber) {
   return kJdeOfDayZeroNoon + dayNumber;
 }
 
-std::int64_t NewMoonDay(int lunation) {
-  return JstDayOf(NewMoonJde(lunation));
-}
-
-// The lunation whose JST day is the last new-moon day on or before dayNumber.
-int LunationOnOrBefore(std::int64_t dayNumber) {
-  int lunation = LunationNear(NoonJde(dayNumber));
-  while (NewMoonDay(lunation) > dayNumber) {
-    --lunation;
+// The last new moon whose JST day is on or before dayNumber, and that day.
+struct NewMoon {
+  int lunation = 0;
+  std::int64_t day = 0;
+};
+NewMoon NewMoonOnOrBefore(std::int64_t dayNumber) {
+  NewMoon newMoon{.lunation = LunationNear(NoonJde(dayNumber))};
+  newMoon.day = NewMoonDay(newMoon.lunation);
+  while (newMoon.day > dayNumber) {
+    newMoon.day = NewMoonDay(--newMoon.lunation);
   }
-  while (NewMoonDay(lunation + 1) <= dayNumber) {
-    ++lunation;
+  for (std::int64_t next = NewMoonDay(newMoon.lunation + 1); next <= dayNumber;
+       next = NewMoonDay(newMoon.lunation + 1)) {
+    ++newMoon.lunation;
+    newMoon.day = next;
   }
-  return lunation;
+  return newMoon;
 }
 
 // The first month after the 冬至 month (index 1..12 of 13) that holds none of the eleven 中気
@@ -68,10 +70,10 @@ SolsticeYear SolsticeYearEndingIn(int year) {
       SolarTermDay(kWinterSolsticeLongitude, NoonJde(DaysFromCivil(year, 12, 21)));
 
   SolsticeYear months;
-  const int firstLunation = LunationOnOrBefore(solsticeBefore);
-  months.firstDays[0] = static_cast<std::int32_t>(NewMoonDay(firstLunation));
+  const NewMoon first = NewMoonOnOrBefore(solsticeBefore);
+  months.firstDays[0] = static_cast<std::int32_t>(first.day);
   for (int index = 1; index <= SolsticeYear::kMaxMonths; ++index) {
-    const std::int64_t firstDay = NewMoonDay(firstLunation + index);
+    const std::int64_t firstDay = NewMoonDay(first.lunation + index);
     if (firstDay > solstice) {
       break;
     }

@@ -33,8 +33,8 @@ struct SolsticeYear {
 };
 
 // The months from the 冬至 month of year - 1 up to the day before the 冬至 month of year
-// (years 1 to 3000 or so; the calendar uses 1873..2201). Costs a few microseconds: 15 new moons,
-// the two solstices and, for 13 months, the other 中気.
+// (years 1 to 3000 or so; the calendar uses 1873..2201). Costs about ten microseconds: 15 new
+// moons, the two solstices and, for 13 months, the other 中気.
 // Example: SolsticeYearEndingIn(2023) starts on 2022-12-23 (11月) and holds 閏2月 from
 // 2023-03-22.
 SolsticeYear SolsticeYearEndingIn(int year);
