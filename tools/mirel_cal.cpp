@@ -129,6 +129,9 @@ Options ParseOptions(int argc, char** argv) {
       options.dayOffFile = std::filesystem::path(std::string(*value));
     }
   }
+  if (options.rokuyo && !options.list) {
+    throw UsageError{"--rokuyo は --list と共に指定して下さい"};
+  }
   return options;
 }
 
@@ -183,9 +186,6 @@ int Run(int argc, char** argv) {
   }
   mirel::DateValue today = mirel::Date();
   if (options.rokuyo) {
-    if (!options.list) {
-      throw UsageError{"--rokuyo は --list と共に指定して下さい"};
-    }
     PrintRokuyoList(options.year.value_or(mirel::Year(today)), options.month);
     return 0;
   }

@@ -18,7 +18,7 @@ inline constexpr double kDaysPerJulianCentury = 36525.0;
 double DeltaTSeconds(double decimalYear);
 
 // An instant given in JDE as days from 1899-12-30 00:00 Japan Standard Time, the date values'
-// day 0: the whole part is the civil day in Japan, the fraction the time of day.
+// day 0: the whole days count the civil day in Japan, the fraction is the time of day.
 // Example: JstDays(2451544.5), 2000-01-01 0:00 TT, is 36526.374: 09:00 JST less ΔT (64 s).
 double JstDays(double jde);
 

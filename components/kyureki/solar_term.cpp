@@ -12,8 +12,8 @@ namespace {
 constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
 
 // The Sun's rate in longitude, degrees per day, from its mean motion and the eccentricity of
-// the Earth's orbit: 0.953 in early July to 1.019 in early January. Good to a few parts in ten
-// thousand, so each step below divides the error by thousands.
+// the Earth's orbit: 0.953 in early July to 1.019 in early January. Within 0.05% of the true
+// rate, so each step below divides the error by thousands.
 double SolarLongitudeRate(double jde) {
   const double t = (jde - kJ2000) / kDaysPerJulianCentury;
   const double meanAnomaly = 357.52911 + 35999.05029 * t;
