@@ -35,7 +35,8 @@ void ExpectDate(const DateCase& c) {
 //  [KASI]  the lunar calendar table of the Korea Astronomy and Space Science Institute, reckoned
 //          in UTC+9 like Japan's from 1912 (its day-by-day agreement with this calendar over
 //          1912-2050 was checked outside the tests);
-//  [NAOJ]  国立天文台 暦要項, 朔弦望 (new moons in JST to the minute);
+//  [NAOJ]  国立天文台 暦要項, 朔弦望 (new moons in JST to the minute), as quoted in Hatena
+//          Keyword 旧正月 (1997) and in published test data (2015);
 //  [WP]    Wikipedia ja, 旧正月 (the dates of 旧正月 in Japan) and 旧暦2033年問題;
 //  [暦文協] 日本カレンダー暦文化振興協会's recommendation for 2033 (閏11月案).
 
@@ -100,8 +101,8 @@ TEST(KyurekiDateOf, MonthWithoutPrincipalTermIsNotAlwaysLeap) {
   ExpectDate({1985, 1, 21, {12, 1, false}});
 }
 
-// New moons within minutes of JST midnight [NAOJ]: the month begins on the day the new moon
-// falls on in Japan.
+// New moons within minutes of JST midnight: the month begins on the day the new moon falls on
+// in Japan. Dates [KASI]; instants [NAOJ] for 1997 and 2015, computed here for the others.
 constexpr DateCase kNewMoonsNearMidnight[] = {
     {1997, 2, 7, {12, 30, false}},  {1997, 2, 8, {1, 1, false}},    // 2/8 00:06
     {2005, 12, 1, {10, 30, false}}, {2005, 12, 2, {11, 1, false}},  // 12/2 00:01
