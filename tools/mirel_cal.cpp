@@ -1,10 +1,14 @@
 // mirel-cal: the month calendar in a terminal, drawn by the same DrawCalender as the window.
 //   mirel-cal [--year Y] [--month M] [--day D] [--today DATE] [--dayoff FILE] [--national] [--list]
+//             [--rokuyo]
 // --month 13 shows January of the following year and 0 December of the year before, as the
 // window's arrow keys do. --day is the day number whose cell is framed (the window's loading
 // day); --today sets the current date (default: the system's). --national adds Japan's national
 // holidays where the holiday file names no day, as the window's switch does; --list prints the
 // named days of the year (--year, default this year) as "YYYY/MM/DD<TAB>name" instead of the grid.
+// --list --rokuyo prints every day of the year, or of the month when --month is given, as
+// "YYYY/MM/DD<TAB>六曜<TAB>旧M/D" ("閏M/D" in a leap month); days outside 1873..2200, where the
+// old calendar is not computed, print nothing.
 #include <unistd.h>
 
 #include <cerrno>
@@ -21,9 +25,12 @@
 
 #include "calendar/day_off_list.h"
 #include "calendar/draw_calender.h"
+#include "components/datetime/civil_date.h"
 #include "components/datetime/date_value.h"
 #include "components/datetime/now.h"
 #include "components/format/date_text_reader.h"
+#include "components/kyureki/kyureki.h"
+#include "components/kyureki/rokuyo.h"
 #include "components/surface/text_surface.h"
 #include "tools/utf8_main.h"
 
@@ -34,13 +41,16 @@ constexpr int kLinesPerWeek = 3;  // the number, the holiday name, one blank lin
 
 constexpr std::string_view kUsage =
     "使い方: mirel-cal [--year 年] [--month 月] [--day 日] [--today 日付] [--dayoff ファイル]\n"
-    "                 [--national] [--list]\n"
+    "                 [--national] [--list [--rokuyo]]\n"
     "  --year, --month  表示する年と月 (既定: 今日の年月; 月 13 は翌年 1 月、0 は前年 12 月)\n"
     "  --day            赤枠で囲む日 (既定: 今日の日)\n"
     "  --today          今日の日付 (例: 2024/3/5)\n"
     "  --dayoff         祝日ファイル (日付=祝日名 の行)\n"
     "  --national       国民の祝日も表示する (祝日ファイルにない日)\n"
-    "  --list           月の表の代わりに、その年の祝日を 1 行ずつ出す (年/月/日<TAB>祝日名)\n";
+    "  --list           月の表の代わりに、その年の祝日を 1 行ずつ出す (年/月/日<TAB>祝日名)\n"
+    "  --rokuyo         --list と共に: その年 (--month があればその月) の毎日の六曜と旧暦を\n"
+    "                   1 行ずつ出す (年/月/日<TAB>六曜<TAB>旧月/日、閏月は 閏月/日;\n"
+    "                   旧暦のない 1873 年より前と 2200 年より後の日は出さない)\n";
 
 struct UsageError {
   std::string message;
@@ -61,6 +71,7 @@ struct Options {
   std::optional<std::filesystem::path> dayOffFile;
   bool national = false;
   bool list = false;
+  bool rokuyo = false;
   bool help = false;
 };
 
@@ -78,6 +89,10 @@ Options ParseOptions(int argc, char** argv) {
     }
     if (arg == "--list") {
       options.list = true;
+      continue;
+    }
+    if (arg == "--rokuyo") {
+      options.rokuyo = true;
       continue;
     }
     std::string_view name = arg;
@@ -115,7 +130,49 @@ Options ParseOptions(int argc, char** argv) {
       options.dayOffFile = std::filesystem::path(std::string(*value));
     }
   }
+  if (options.rokuyo && !options.list) {
+    throw UsageError{"--rokuyo は --list と共に指定して下さい"};
+  }
   return options;
+}
+
+// Every day of a month with its 六曜 and old-calendar date; nothing for days the old calendar
+// does not cover.
+void PrintRokuyoMonth(int year, int month) {
+  const mirel::KyurekiMonthDates dates = mirel::KyurekiDatesOfMonth(year, month);
+  char date[40];  // room for any three ints, so the compiler sees nothing cut
+  for (int day = 1; day <= mirel::DaysInMonth(year, month); ++day) {
+    if (const std::optional<mirel::KyurekiDate> kyureki = dates[day - 1]) {
+      std::snprintf(date, sizeof date, "%04d/%02d/%02d", year, month, day);
+      std::cout << date << '\t' << mirel::RokuyoName(mirel::RokuyoOf(*kyureki)) << '\t'
+                << mirel::KyurekiShortText(*kyureki) << '\n';
+    }
+  }
+}
+
+// The year's days, or one month's when a month is given (folded into its year as the grid
+// folds it: 13 is January of the next year).
+void PrintRokuyoList(std::int32_t year, std::optional<std::int32_t> month) {
+  mirel::YearMonth first{year, 1};
+  mirel::YearMonth last{year, 12};
+  if (month) {
+    first = last = mirel::DisplayedMonth(year, *month);
+  }
+  if (!mirel::IsShowableMonth(first.year, first.month) ||
+      !mirel::IsShowableMonth(last.year, last.month)) {
+    throw UsageError{"表示できるのは 100年1月 から 9999年12月 までです"};
+  }
+  for (std::int64_t each = first.month; each <= last.month; ++each) {
+    PrintRokuyoMonth(static_cast<int>(first.year), static_cast<int>(each));
+  }
+}
+
+void PrintHolidayList(const mirel::DayOffList& dayOffList, bool national, std::int32_t year) {
+  char date[16];
+  for (const mirel::ListedHoliday& holiday : mirel::HolidaysOfYear(dayOffList, national, year)) {
+    std::snprintf(date, sizeof date, "%04d/%02d/%02d", year, holiday.month, holiday.day);
+    std::cout << date << '\t' << holiday.name << '\n';
+  }
 }
 
 int Run(int argc, char** argv) {
@@ -129,6 +186,10 @@ int Run(int argc, char** argv) {
     fixedToday.emplace(*options.today);
   }
   mirel::DateValue today = mirel::Date();
+  if (options.rokuyo) {
+    PrintRokuyoList(options.year.value_or(mirel::Year(today)), options.month);
+    return 0;
+  }
   mirel::CalenderMonth month{.CurYear = options.year.value_or(mirel::Year(today)),
                              .CurMonth = options.month.value_or(mirel::Month(today)),
                              .CurDay = options.day.value_or(mirel::Day(today))};
@@ -159,12 +220,7 @@ int Run(int argc, char** argv) {
   }
 
   if (options.list) {
-    char date[16];
-    for (const mirel::ListedHoliday& holiday :
-         mirel::HolidaysOfYear(dayOffList, options.national, month.CurYear)) {
-      std::snprintf(date, sizeof date, "%04d/%02d/%02d", month.CurYear, holiday.month, holiday.day);
-      std::cout << date << '\t' << holiday.name << '\n';
-    }
+    PrintHolidayList(dayOffList, options.national, month.CurYear);
     return 0;
   }
 
