@@ -171,17 +171,10 @@ void ClockWindow::SetEnabled(bool enabled) {
   }
 }
 
-std::string ClockWindow::Caption() const {
-  const int length = ::GetWindowTextLengthW(window_);
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(::GetWindowTextW(window_, text.data(), length + 1)));
-  return win32::WideToUtf8(text);
-}
-
 void ClockWindow::SetCaption(const std::string& caption) {
   // Twice a second with mostly the same text: setting it anyway would redraw the caption and the
   // taskbar button for nothing.
-  if (caption == Caption()) {
+  if (caption == win32::WindowText(window_)) {
     return;
   }
   ::SetWindowTextW(window_, win32::Utf8ToWide(caption).c_str());

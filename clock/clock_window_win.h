@@ -44,7 +44,6 @@ class ClockWindow final : WindowHost, Timer, LoadedWindowList {
   void ArmTimer();
   void Tick();
   void PlaceAtDesignPosition();
-  std::string Caption() const;
 
   HINSTANCE instance_;
   HWND window_ = nullptr;
