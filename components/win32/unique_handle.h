@@ -92,6 +92,11 @@ struct MenuTraits {  // CreatePopupMenu, CreateMenu (not one attached to a windo
   static Handle Invalid() noexcept { return nullptr; }
   static void Close(Handle h) noexcept { ::DestroyMenu(h); }
 };
+struct LocalTextTraits {  // text the system allocates for the caller (FormatMessageW)
+  using Handle = wchar_t*;
+  static Handle Invalid() noexcept { return nullptr; }
+  static void Close(Handle h) noexcept { ::LocalFree(h); }
+};
 
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueFileHandle = UniqueHandle<FileHandleTraits>;
@@ -104,6 +109,7 @@ using UniqueBitmap = UniqueHandle<GdiTraits<HBITMAP>>;
 using UniqueMemoryDc = UniqueHandle<MemoryDcTraits>;
 using UniqueHicon = UniqueHandle<IconTraits>;
 using UniqueMenu = UniqueHandle<MenuTraits>;
+using UniqueLocalText = UniqueHandle<LocalTextTraits>;
 
 // BeginPaint .. EndPaint for one WM_PAINT.
 class PaintGuard {
