@@ -274,8 +274,7 @@ void CalenderWindow::Present() {
 void CalenderWindow::PaintArrow(HWND picture, HDC dc, int iconId) {
   RECT client{};
   ::GetClientRect(picture, &client);
-  win32::UniqueBrush blue(::CreateSolidBrush(kBlue));
-  ::FillRect(dc, &client, blue.Get());
+  FillSolidRect(dc, client, kBlue);
   const int size = ::MulDiv(kArrowIconPixels, static_cast<int>(Dpi()), USER_DEFAULT_SCREEN_DPI);
   win32::UniqueHicon icon(static_cast<HICON>(
       ::LoadImageW(instance_, MAKEINTRESOURCEW(iconId), IMAGE_ICON, size, size, 0)));
