@@ -56,23 +56,13 @@ struct KernelHandleTraits {  // CreateMutex, CreateEvent, OpenProcess ...
   static Handle Invalid() noexcept { return nullptr; }
   static void Close(Handle h) noexcept { ::CloseHandle(h); }
 };
-struct FileHandleTraits {  // CreateFile, whose failure value is INVALID_HANDLE_VALUE
-  using Handle = HANDLE;
-  static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
-  static void Close(Handle h) noexcept { ::CloseHandle(h); }
-};
 struct RegKeyTraits {
   using Handle = HKEY;
   static Handle Invalid() noexcept { return nullptr; }
   static void Close(Handle h) noexcept { ::RegCloseKey(h); }
 };
-struct WindowTraits {
-  using Handle = HWND;
-  static Handle Invalid() noexcept { return nullptr; }
-  static void Close(Handle h) noexcept { ::DestroyWindow(h); }
-};
 template <typename Object>
-struct GdiTraits {  // fonts, brushes, pens, bitmaps, regions
+struct GdiTraits {  // fonts, bitmaps, and other objects of GDI
   using Handle = Object;
   static Handle Invalid() noexcept { return nullptr; }
   static void Close(Handle h) noexcept { ::DeleteObject(h); }
@@ -99,12 +89,8 @@ struct LocalTextTraits {  // text the system allocates for the caller (FormatMes
 };
 
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
-using UniqueFileHandle = UniqueHandle<FileHandleTraits>;
 using UniqueHkey = UniqueHandle<RegKeyTraits>;
-using UniqueHwnd = UniqueHandle<WindowTraits>;
-using UniqueGdiObject = UniqueHandle<GdiTraits<HGDIOBJ>>;  // of a kind not known here
 using UniqueFont = UniqueHandle<GdiTraits<HFONT>>;
-using UniqueBrush = UniqueHandle<GdiTraits<HBRUSH>>;
 using UniqueBitmap = UniqueHandle<GdiTraits<HBITMAP>>;
 using UniqueMemoryDc = UniqueHandle<MemoryDcTraits>;
 using UniqueHicon = UniqueHandle<IconTraits>;
