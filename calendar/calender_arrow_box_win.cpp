@@ -7,32 +7,20 @@ namespace mirel {
 namespace {
 
 constexpr wchar_t kArrowBoxClass[] = L"MirelCalenderArrowBox";
-constexpr DWORD kStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP;
 constexpr int kIconPixels = 16;  // at 96 dpi
 
 }  // namespace
 
 void CalenderArrowBox::Create(HWND parent, int id) {
-  // No background: the box paints its whole area itself.
-  BoundWindow::Create({.name = kArrowBoxClass, .style = CS_DBLCLKS},
-                      win32::ChildWindowCreation(parent, id, kStyle));
+  CreateBox(kArrowBoxClass, parent, id);
 }
 
-LRESULT CalenderArrowBox::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CalenderArrowBox::OnBoxMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_ERASEBKGND:
-      return 1;  // the paint covers everything; erasing first would flicker
-    case WM_PAINT: {
-      win32::PaintGuard paint(window);
-      Paint(paint.Dc());
-      return 0;
-    }
-    case WM_GETDLGCODE:
-      return DLGC_WANTARROWS;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-      // Taken like any picture box's, the focus moves on to the grid at once (ArrowGotFocus).
-      ::SetFocus(window);
+      // The focus the press took has moved on to the grid already (ArrowGotFocus); the release
+      // decides whether this was a click.
       ::SetCapture(window);
       return 0;
     case WM_LBUTTONUP:

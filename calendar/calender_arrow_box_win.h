@@ -6,12 +6,12 @@
 #include <windows.h>
 
 #include "calendar/calender_window_host.h"
-#include "components/win32/bound_window.h"
+#include "calendar/picture_box_window_win.h"
 #include "components/win32/unique_handle.h"
 
 namespace mirel {
 
-class CalenderArrowBox final : public win32::BoundWindow {
+class CalenderArrowBox final : public PictureBoxWindow {
  public:
   // frmCalender's picPrev_ or picNext_ events, as the calendar window runs them.
   class Events {
@@ -31,9 +31,10 @@ class CalenderArrowBox final : public win32::BoundWindow {
   void Create(HWND parent, int id);
 
  private:
-  LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
+  // PictureBoxWindow
+  void Paint(HDC dc) override;
+  LRESULT OnBoxMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnButtonUp(LPARAM lParam);
-  void Paint(HDC dc);
   // The arrow at the window's DPI, loaded at the first paint at that DPI; null when it cannot be.
   HICON Icon(int sizePixels);
 

@@ -7,7 +7,6 @@ namespace mirel {
 namespace {
 
 constexpr wchar_t kGridClass[] = L"MirelCalenderGrid";
-constexpr DWORD kStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP;
 
 }  // namespace
 
@@ -15,9 +14,7 @@ void CalenderGrid::Create(HWND parent, int id) {
   // A reloaded picture box starts from its design state, not from what the last drawing left.
   surface_.SetFontBold(false);
   surface_.SetForeColor(kBlack);
-  // No background: the grid paints its whole area itself.
-  BoundWindow::Create({.name = kGridClass, .style = CS_DBLCLKS},
-                      win32::ChildWindowCreation(parent, id, kStyle));
+  CreateBox(kGridClass, parent, id);
 }
 
 void CalenderGrid::Present() {
@@ -27,28 +24,19 @@ void CalenderGrid::Present() {
   }
 }
 
-LRESULT CalenderGrid::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+void CalenderGrid::Paint(HDC dc) {
+  if (events_.GridPaint()) {
+    surface_.CopyTo(dc);
+  }
+}
+
+LRESULT CalenderGrid::OnBoxMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_ERASEBKGND:
-      return 1;  // the paint covers everything; erasing first would flicker
-    case WM_PAINT: {
-      win32::PaintGuard paint(window);
-      if (events_.GridPaint()) {
-        surface_.CopyTo(paint.Dc());
-      }
-      return 0;
-    }
     case WM_SIZE:
       OnSize(LOWORD(lParam), HIWORD(lParam));
       return 0;
     case WM_KEYDOWN:
       events_.GridKeyDown(static_cast<int>(wParam));
-      return 0;
-    case WM_GETDLGCODE:
-      return DLGC_WANTARROWS;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-      ::SetFocus(window);  // a picture box takes the focus when clicked
       return 0;
     default:
       return ::DefWindowProcW(window, message, wParam, lParam);

@@ -5,12 +5,12 @@
 
 #include <windows.h>
 
+#include "calendar/picture_box_window_win.h"
 #include "components/surface/gdi_surface_win.h"
-#include "components/win32/bound_window.h"
 
 namespace mirel {
 
-class CalenderGrid final : public win32::BoundWindow {
+class CalenderGrid final : public PictureBoxWindow {
  public:
   // frmCalender's picCalender_ events, as the calendar window runs them.
   class Events {
@@ -34,7 +34,9 @@ class CalenderGrid final : public win32::BoundWindow {
   void Present();
 
  private:
-  LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
+  // PictureBoxWindow
+  void Paint(HDC dc) override;
+  LRESULT OnBoxMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnSize(int widthPixels, int heightPixels);
 
   Events& events_;

@@ -32,12 +32,6 @@ struct WindowCreation {
   int childId = 0;        // a child window's identifier
 };
 
-// A child window: `style` (WS_CHILD among it) at no place and of no size until its parent
-// places it.
-inline WindowCreation ChildWindowCreation(HWND parent, int id, DWORD style) {
-  return {.style = style, .position = {0, 0}, .size = {0, 0}, .parent = parent, .childId = id};
-}
-
 class BoundWindow {
  public:
   BoundWindow(const BoundWindow&) = delete;
