@@ -3,13 +3,14 @@
 // hears every message in between in OnMessage, inside the guard of WindowProcedure. A top-level
 // window (one without WS_CHILD) is also in the program's loaded windows (LoadedWindows) from
 // WM_CREATE on, so the clock's close sequence unloads it.
-// What every window does alike (following a DPI change today) goes here or into WindowProcedure,
-// not into each window; what one window does goes into its OnMessage, a case each.
+// What every window does alike goes into Route, before the window's own OnMessage (or into
+// WindowProcedure, which already follows a DPI change for every window); what one window does goes
+// into its own OnMessage, a case each.
 // Example:
 //   class Clock final : public BoundWindow {
+//     void Load() { Create({.name = L"frmMirel", .iconId = IDI_MIREL}, {.style = WS_CAPTION}); }
 //     LRESULT OnMessage(HWND, UINT, WPARAM, LPARAM) override;  // WM_TIMER, WM_DESTROY ...
 //   };
-//   clock.Create({.name = L"frmMirel", .iconId = IDI_MIREL}, {.style = WS_CAPTION});
 #pragma once
 
 #include <windows.h>
