@@ -3,10 +3,9 @@
 #include "clock/tick_schedule.h"
 #include "components/format/user_locale.h"
 #include "components/win32/dpi.h"
+#include "components/win32/loaded_windows.h"
 #include "components/win32/text_conversion.h"
-#include "components/win32/unique_handle.h"
 #include "components/win32/win_error.h"
-#include "components/win32/window_procedure.h"
 #include "components/win32/work_area_fit_win.h"
 #include "resources/resource_ids.h"
 
@@ -45,32 +44,26 @@ RECT DesignFrame(UINT dpi) {
 
 }  // namespace
 
-ClockWindow::ClockWindow(HINSTANCE instance, SettingsStore& settings, Application app)
-    : instance_(instance), form_({*this, *this, settings, *this, sysMenu_, std::move(app)}) {}
+ClockWindow::ClockWindow(HINSTANCE, SettingsStore& settings, Application app)
+    : form_({*this, *this, settings, *this, sysMenu_, std::move(app)}) {}
 
 ClockWindow::~ClockWindow() {
-  if (window_ != nullptr && ::IsWindow(window_)) {
-    ::DestroyWindow(window_);
-  }
+  Unload();  // while the form is still there: its close sequence runs as at any close
 }
 
 void ClockWindow::Load() {
-  win32::RegisterWindowClass({kClockWindowClass,
-                              &win32::WindowProcedure<ClockWindow, &ClockWindow::HandleMessage>, 0,
-                              reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), IDI_MIREL});
   const std::wstring caption = win32::Utf8ToWide(kDesignCaption);
-  if (::CreateWindowExW(kExStyle, kClockWindowClass, caption.c_str(), kStyle, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance_,
-                        this) == nullptr) {
-    win32::ThrowWin32Error("CreateWindowExW");
-  }
+  Create({.name = kClockWindowClass,
+          .background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
+          .iconId = IDI_MIREL},
+         {.style = kStyle, .exStyle = kExStyle, .caption = caption.c_str()});
   PlaceAtDesignPosition();
-  msgMirel_.Attach(window_, [this](const HookMessage& m) {
+  msgMirel_.Attach(Handle(), [this](const HookMessage& m) {
     form_.msgMirel_Message(m.message, m.wParam, m.lParam, m.window);
   });
-  win32::RunHandler(window_, [this] { form_.Form_Load(); });
-  if (window_ != nullptr) {
-    ::ShowWindow(window_, SW_SHOWMINIMIZED);
+  RunHandler([this] { form_.Form_Load(); });
+  if (Handle() != nullptr) {
+    ::ShowWindow(Handle(), SW_SHOWMINIMIZED);
   }
 }
 
@@ -78,26 +71,22 @@ void ClockWindow::PlaceAtDesignPosition() {
   // Twice: the first placement may put the window on a monitor of another DPI than the one the
   // window was created on.
   for (int round = 0; round < 2; ++round) {
-    const UINT dpi = win32::WindowDpi(window_);
+    const UINT dpi = win32::WindowDpi(Handle());
     // Also where a restore brings it back: the minimised window's normal place is this one.
     const RECT rect = win32::FitIntoWorkArea(DesignFrame(dpi), win32::Oversize::kKeepSize);
-    ::SetWindowPos(window_, nullptr, rect.left, rect.top, rect.right - rect.left,
+    ::SetWindowPos(Handle(), nullptr, rect.left, rect.top, rect.right - rect.left,
                    rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    if (win32::WindowDpi(window_) == dpi) {
+    if (win32::WindowDpi(Handle()) == dpi) {
       break;
     }
   }
 }
 
-LRESULT ClockWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT ClockWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_NCCREATE:
-      window_ = window;
       sysMenu_.SetWindow(window);
       break;
-    case WM_CREATE:
-      registration_.emplace(window);
-      return 0;
     case WM_TIMER:
       if (wParam == kTimerId) {
         Tick();
@@ -113,30 +102,16 @@ LRESULT ClockWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPA
       }
       return TRUE;
     case WM_SETTINGCHANGE:
-      // The user changed the regional settings: their date forms apply from now on.
-      if (lParam != 0 && std::wstring_view(reinterpret_cast<const wchar_t*>(lParam)) == L"intl") {
-        win32::RunHandler(window, [] { UseUserLocale(); });
-        Tick();
-      }
+      OnSettingChange(lParam);
       break;
-    case WM_GETMINMAXINFO: {
-      // The system's smallest size for a captioned window can be wider than the clock's design
-      // frame (under Wine at 144 dpi it is), and placing the window would then stretch its
-      // client area. The border is fixed, so this limit only ever meets our own placement.
-      const RECT frame = DesignFrame(win32::WindowDpi(window));
-      auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-      info->ptMinTrackSize = {frame.right - frame.left, frame.bottom - frame.top};
+    case WM_GETMINMAXINFO:
+      OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
       return 0;
-    }
     case WM_DESTROY:
-      win32::RunHandler(window, [this] { form_.Form_Unload(); });
-      ::KillTimer(window, kTimerId);  // whatever the handler did
-      ::PostQuitMessage(0);
+      OnDestroy();
       return 0;
     case WM_NCDESTROY:
-      registration_.reset();
       sysMenu_.SetWindow(nullptr);
-      window_ = nullptr;
       break;
     default:
       break;
@@ -144,19 +119,41 @@ LRESULT ClockWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPA
   return ::DefWindowProcW(window, message, wParam, lParam);
 }
 
+void ClockWindow::OnSettingChange(LPARAM lParam) {
+  // The user changed the regional settings: their date forms apply from now on.
+  if (lParam != 0 && std::wstring_view(reinterpret_cast<const wchar_t*>(lParam)) == L"intl") {
+    RunHandler([] { UseUserLocale(); });
+    Tick();
+  }
+}
+
+void ClockWindow::OnGetMinMaxInfo(MINMAXINFO& info) const {
+  // The system's smallest size for a captioned window can be wider than the clock's design
+  // frame (under Wine at 144 dpi it is), and placing the window would then stretch its client
+  // area. The border is fixed, so this limit only ever meets our own placement.
+  const RECT frame = DesignFrame(win32::WindowDpi(Handle()));
+  info.ptMinTrackSize = {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+void ClockWindow::OnDestroy() {
+  RunHandler([this] { form_.Form_Unload(); });
+  ::KillTimer(Handle(), kTimerId);  // whatever the handler did
+  ::PostQuitMessage(0);
+}
+
 void ClockWindow::ArmTimer() {
-  if (::SetTimer(window_, kTimerId, DelayToNextTick(WallClockMilliseconds()), nullptr) == 0) {
+  if (::SetTimer(Handle(), kTimerId, DelayToNextTick(WallClockMilliseconds()), nullptr) == 0) {
     win32::ThrowWin32Error("SetTimer");
   }
 }
 
 void ClockWindow::Tick() {
-  if (!timerEnabled_ || window_ == nullptr) {
+  if (!timerEnabled_ || Handle() == nullptr) {
     return;
   }
   // Re-armed first, so a failing or slow handler does not stop the clock or shift its beat.
-  win32::RunHandler(window_, [this] { ArmTimer(); });
-  win32::RunHandler(window_, [this] { form_.timMirel_Timer(); });
+  RunHandler([this] { ArmTimer(); });
+  RunHandler([this] { form_.timMirel_Timer(); });
 }
 
 void ClockWindow::SetEnabled(bool enabled) {
@@ -166,49 +163,42 @@ void ClockWindow::SetEnabled(bool enabled) {
   timerEnabled_ = enabled;
   if (enabled) {
     ArmTimer();
-  } else if (window_ != nullptr) {
-    ::KillTimer(window_, kTimerId);
+  } else if (Handle() != nullptr) {
+    ::KillTimer(Handle(), kTimerId);
   }
-}
-
-std::string ClockWindow::Caption() const {
-  const int length = ::GetWindowTextLengthW(window_);
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(::GetWindowTextW(window_, text.data(), length + 1)));
-  return win32::WideToUtf8(text);
 }
 
 void ClockWindow::SetCaption(const std::string& caption) {
   // Twice a second with mostly the same text: setting it anyway would redraw the caption and the
   // taskbar button for nothing.
-  if (caption == Caption()) {
+  if (caption == win32::WindowText(Handle())) {
     return;
   }
-  ::SetWindowTextW(window_, win32::Utf8ToWide(caption).c_str());
+  ::SetWindowTextW(Handle(), win32::Utf8ToWide(caption).c_str());
 }
 
 void ClockWindow::SetWindowState(WindowState state) {
   switch (state) {
     case WindowState::kNormal:
-      ::ShowWindow(window_, SW_RESTORE);
+      ::ShowWindow(Handle(), SW_RESTORE);
       break;
     case WindowState::kMinimized:
-      ::ShowWindow(window_, SW_MINIMIZE);
+      ::ShowWindow(Handle(), SW_MINIMIZE);
       break;
     case WindowState::kMaximized:
-      ::ShowWindow(window_, SW_MAXIMIZE);
+      ::ShowWindow(Handle(), SW_MAXIMIZE);
       break;
   }
 }
 
 void ClockWindow::Unload() {
-  if (window_ != nullptr) {
-    ::DestroyWindow(window_);
+  if (Handle() != nullptr) {
+    ::DestroyWindow(Handle());
   }
 }
 
 void ClockWindow::UnloadAll() {
-  win32::LoadedWindows::UnloadAllExcept(window_);
+  win32::LoadedWindows::UnloadAllExcept(Handle());
 }
 
 }  // namespace mirel

@@ -5,21 +5,21 @@
 
 #include <windows.h>
 
-#include <optional>
 #include <string>
 
 #include "clock/frm_mirel.h"
 #include "clock/sys_menu_win.h"
 #include "components/form_controls/msg_hook.h"
 #include "components/form_controls/trans_form.h"
-#include "components/win32/loaded_windows.h"
+#include "components/win32/bound_window.h"
 
 namespace mirel {
 
 inline constexpr wchar_t kClockWindowClass[] = L"frmMirel";
 
-class ClockWindow final : WindowHost, Timer, LoadedWindowList {
+class ClockWindow final : win32::BoundWindow, WindowHost, Timer, LoadedWindowList {
  public:
+  // `instance` is the executable's, which the window class belongs to in any case.
   ClockWindow(HINSTANCE instance, SettingsStore& settings, Application app);
   ~ClockWindow() override;
   ClockWindow(const ClockWindow&) = delete;
@@ -40,16 +40,16 @@ class ClockWindow final : WindowHost, Timer, LoadedWindowList {
   // LoadedWindowList
   void UnloadAll() override;
 
-  LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  // BoundWindow: each message the clock answers itself goes to a handler of its own below.
+  LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnSettingChange(LPARAM lParam);
+  void OnGetMinMaxInfo(MINMAXINFO& info) const;
+  void OnDestroy();
   void ArmTimer();
   void Tick();
   void PlaceAtDesignPosition();
-  std::string Caption() const;
 
-  HINSTANCE instance_;
-  HWND window_ = nullptr;
   bool timerEnabled_ = false;
-  std::optional<win32::LoadedWindowRegistration> registration_;
   SysMenuWindow sysMenu_;
   frmMirel form_;
   MsgHook msgMirel_;

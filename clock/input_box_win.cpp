@@ -41,10 +41,10 @@ void MoveToDefaultPosition(HWND dialog, HWND owner) {
 class InputBoxDialog {
  public:
   INT_PTR OnMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-  const std::wstring& Text() const { return text_; }
+  const std::string& Text() const { return text_; }
 
  private:
-  std::wstring text_;
+  std::string text_;
 };
 
 INT_PTR InputBoxDialog::OnMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
@@ -56,11 +56,7 @@ INT_PTR InputBoxDialog::OnMessage(HWND dialog, UINT message, WPARAM wParam, LPAR
       if (LOWORD(wParam) == IDOK) {
         // Ended first: should taking the text fail, the box still closes, as with nothing typed.
         ::EndDialog(dialog, IDOK);
-        HWND field = ::GetDlgItem(dialog, kTextId);
-        const int length = ::GetWindowTextLengthW(field);
-        text_.assign(static_cast<std::size_t>(length) + 1, L'\0');
-        const int copied = ::GetWindowTextW(field, text_.data(), length + 1);
-        text_.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+        text_ = win32::WindowText(::GetDlgItem(dialog, kTextId));
         return TRUE;
       }
       if (LOWORD(wParam) == IDCANCEL) {
@@ -95,7 +91,7 @@ std::string InputBox(HWND owner, std::string_view prompt, std::string_view title
   const INT_PTR result = win32::ShowModalDialog(
       dialog, owner, &win32::DialogProcedure<InputBoxDialog, &InputBoxDialog::OnMessage>,
       reinterpret_cast<LPARAM>(&box));
-  return result == IDOK ? win32::WideToUtf8(box.Text()) : std::string();
+  return result == IDOK ? box.Text() : std::string();
 }
 
 }  // namespace mirel

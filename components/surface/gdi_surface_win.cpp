@@ -56,6 +56,11 @@ LOGFONTW DefaultGuiFont(UINT dpi) {
   return font;
 }
 
+void FillSolidRect(HDC dc, const RECT& rect, Color color) {
+  ::SetDCBrushColor(dc, color);
+  ::FillRect(dc, &rect, static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
+}
+
 GdiSurface::GdiSurface(Color background) : PictureBoxState(0, 0), background_(background) {}
 
 void GdiSurface::Resize(HDC reference, int widthPixels, int heightPixels) {
@@ -144,11 +149,7 @@ int GdiSurface::PixelY(double y) const {
 }
 
 void GdiSurface::FillPixels(int left, int top, int right, int bottom, Color color) {
-  RECT rect{left, top, right, bottom};
-  win32::UniqueBrush brush(::CreateSolidBrush(color));
-  if (brush) {
-    ::FillRect(dc_.Get(), &rect, brush.Get());
-  }
+  FillSolidRect(dc_.Get(), {left, top, right, bottom}, color);
 }
 
 void GdiSurface::Cls() {

@@ -17,6 +17,10 @@ namespace mirel {
 // The default GUI font's description for `dpi`, with a Japanese-capable face.
 LOGFONTW DefaultGuiFont(UINT dpi);
 
+// Fills `rect` of `dc` with `color` through the DC's own brush, so no brush is made for a fill.
+// It leaves that colour as the DC brush's.
+void FillSolidRect(HDC dc, const RECT& rect, Color color);
+
 class GdiSurface : public PictureBoxState {
  public:
   explicit GdiSurface(Color background = kWhite);

@@ -1,9 +1,8 @@
 // The program's collection of loaded top-level windows, in the order they were loaded. Each
-// window of the program adds itself when it is created and removes itself when it is destroyed;
-// the clock's close sequence then unloads every other one, in collection order.
-// Example (in a window procedure):
-//   case WM_CREATE:    LoadedWindows::Add(hwnd); ...
-//   case WM_NCDESTROY: LoadedWindows::Remove(hwnd); ...
+// top-level window of the program is in it from its creation to its destruction (BoundWindow sees
+// to that); the clock's close sequence then unloads every other one, in collection order.
+// Example:
+//   LoadedWindows::UnloadAllExcept(clockWindow);  // the calendar goes, the clock stays
 #pragma once
 
 #include <windows.h>
@@ -22,23 +21,6 @@ class LoadedWindows {
   // Unloads (DestroyWindow) every window of the collection except `except`, in collection
   // order. The list is taken first, so windows that leave or join during the walk do no harm.
   static void UnloadAllExcept(HWND except);
-};
-
-// Adds a window for the lifetime of the guard (a member of the window's own object).
-class LoadedWindowRegistration {
- public:
-  LoadedWindowRegistration() = default;
-  explicit LoadedWindowRegistration(HWND window) : window_(window) { LoadedWindows::Add(window); }
-  ~LoadedWindowRegistration() {
-    if (window_ != nullptr) {
-      LoadedWindows::Remove(window_);
-    }
-  }
-  LoadedWindowRegistration(const LoadedWindowRegistration&) = delete;
-  LoadedWindowRegistration& operator=(const LoadedWindowRegistration&) = delete;
-
- private:
-  HWND window_ = nullptr;
 };
 
 }  // namespace mirel::win32

@@ -2,6 +2,7 @@
 // UTF-16; a few calls and files need the system's ANSI code page (932 on Japanese systems).
 // Invalid input never throws: malformed sequences become U+FFFD (or '?' in an ANSI code page).
 // Example: WideToUtf8(L"\u6642") == "\xE6\x99\x82"  (時)
+//          WindowText(editField) == "yyyy/mm/dd"
 #pragma once
 
 #include <windows.h>
@@ -20,5 +21,9 @@ std::string WideToAnsi(std::wstring_view wide, UINT codePage = CP_ACP);
 inline std::string Utf8ToAnsi(std::string_view utf8, UINT codePage = CP_ACP) {
   return WideToAnsi(Utf8ToWide(utf8), codePage);
 }
+
+// A window's text (a caption, an edit field's contents) read through the wide API, in UTF-8;
+// empty when there is none or it cannot be read.
+std::string WindowText(HWND window);
 
 }  // namespace mirel::win32

@@ -54,4 +54,11 @@ std::string WideToAnsi(std::wstring_view wide, UINT codePage) {
   return FromWide(wide, codePage);
 }
 
+std::string WindowText(HWND window) {
+  const int length = ::GetWindowTextLengthW(window);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(::GetWindowTextW(window, text.data(), length + 1)));
+  return WideToUtf8(text);
+}
+
 }  // namespace mirel::win32

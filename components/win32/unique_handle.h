@@ -56,23 +56,13 @@ struct KernelHandleTraits {  // CreateMutex, CreateEvent, OpenProcess ...
   static Handle Invalid() noexcept { return nullptr; }
   static void Close(Handle h) noexcept { ::CloseHandle(h); }
 };
-struct FileHandleTraits {  // CreateFile, whose failure value is INVALID_HANDLE_VALUE
-  using Handle = HANDLE;
-  static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
-  static void Close(Handle h) noexcept { ::CloseHandle(h); }
-};
 struct RegKeyTraits {
   using Handle = HKEY;
   static Handle Invalid() noexcept { return nullptr; }
   static void Close(Handle h) noexcept { ::RegCloseKey(h); }
 };
-struct WindowTraits {
-  using Handle = HWND;
-  static Handle Invalid() noexcept { return nullptr; }
-  static void Close(Handle h) noexcept { ::DestroyWindow(h); }
-};
 template <typename Object>
-struct GdiTraits {  // fonts, brushes, pens, bitmaps, regions
+struct GdiTraits {  // fonts, bitmaps, and other objects of GDI
   using Handle = Object;
   static Handle Invalid() noexcept { return nullptr; }
   static void Close(Handle h) noexcept { ::DeleteObject(h); }
@@ -92,18 +82,20 @@ struct MenuTraits {  // CreatePopupMenu, CreateMenu (not one attached to a windo
   static Handle Invalid() noexcept { return nullptr; }
   static void Close(Handle h) noexcept { ::DestroyMenu(h); }
 };
+struct LocalTextTraits {  // text the system allocates for the caller (FormatMessageW)
+  using Handle = wchar_t*;
+  static Handle Invalid() noexcept { return nullptr; }
+  static void Close(Handle h) noexcept { ::LocalFree(h); }
+};
 
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
-using UniqueFileHandle = UniqueHandle<FileHandleTraits>;
 using UniqueHkey = UniqueHandle<RegKeyTraits>;
-using UniqueHwnd = UniqueHandle<WindowTraits>;
-using UniqueGdiObject = UniqueHandle<GdiTraits<HGDIOBJ>>;  // of a kind not known here
 using UniqueFont = UniqueHandle<GdiTraits<HFONT>>;
-using UniqueBrush = UniqueHandle<GdiTraits<HBRUSH>>;
 using UniqueBitmap = UniqueHandle<GdiTraits<HBITMAP>>;
 using UniqueMemoryDc = UniqueHandle<MemoryDcTraits>;
 using UniqueHicon = UniqueHandle<IconTraits>;
 using UniqueMenu = UniqueHandle<MenuTraits>;
+using UniqueLocalText = UniqueHandle<LocalTextTraits>;
 
 // BeginPaint .. EndPaint for one WM_PAINT.
 class PaintGuard {

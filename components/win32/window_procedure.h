@@ -3,10 +3,11 @@
 // No exception may leave them: the 32-bit build unwinds with tables that cannot pass through
 // user32's frames, so an escaping exception would end the program. A failure is reported once
 // (ReportHandlerFailure) and the message gets the default processing.
-// Example:
-//   class Clock { LRESULT OnMessage(HWND, UINT, WPARAM, LPARAM); };
-//   RegisterWindowClass({L"frmMirel", &WindowProcedure<Clock, &Clock::OnMessage>});
-//   CreateWindowExW(..., L"frmMirel", ..., &clock);  // `clock` sees every message from here on
+// The program's windows are BoundWindows (bound_window.h), which use these; a class of its own
+// takes them directly. Example:
+//   class Answerer { LRESULT OnMessage(HWND, UINT, WPARAM, LPARAM); };
+//   RegisterWindowClass({L"Answerer", &WindowProcedure<Answerer, &Answerer::OnMessage>});
+//   CreateWindowExW(..., L"Answerer", ..., &answerer);  // `answerer` sees every message from now
 #pragma once
 
 #include <windows.h>
@@ -18,6 +19,11 @@ namespace mirel::win32 {
 // What every top-level window does on WM_DPICHANGED: it takes the rectangle the system suggests
 // for the new monitor, which keeps its size in inches, moved inside that monitor's work area.
 void FollowDpiChange(HWND window, LPARAM suggestedRect) noexcept;
+
+// Cuts a window off from its object: its later messages get the default processing.
+inline void UnbindWindowObject(HWND window) noexcept {
+  ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+}
 
 // The object handed to CreateWindowExW as its creation parameter is stored with the window at
 // WM_NCCREATE and gets every later message up to and including WM_NCDESTROY, after which the
@@ -36,7 +42,7 @@ LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
     return ::DefWindowProcW(window, message, wParam, lParam);
   }
   if (message == WM_NCDESTROY) {
-    ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    UnbindWindowObject(window);
   } else if (message == WM_DPICHANGED) {
     FollowDpiChange(window, lParam);
     return 0;
@@ -72,7 +78,7 @@ INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
 // does nothing; any other failure throws RunTimeError.
 struct WindowClass {
   const wchar_t* name = nullptr;
-  WNDPROC procedure = nullptr;
+  WNDPROC procedure = nullptr;  // left out for a BoundWindow, whose Create puts in its own
   UINT style = 0;
   HBRUSH background = nullptr;  // null: the window paints all of itself
   WORD iconId = 0;              // the icon resource for caption and taskbar; 0: none

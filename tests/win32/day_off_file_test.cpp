@@ -10,7 +10,7 @@
 
 #include "calendar/day_off_list.h"
 #include "calendar/day_off_text.h"
-#include "components/win32/unique_handle.h"
+#include "tests/support/test_handles_win.h"
 
 namespace mirel {
 namespace {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "clock/sys_menu_win.h"
-#include "components/win32/unique_handle.h"
+#include "tests/support/test_handles_win.h"
 
 namespace mirel {
 namespace {

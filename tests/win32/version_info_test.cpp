@@ -9,8 +9,8 @@
 
 #include "components/win32/app_info.h"
 #include "components/win32/system_library.h"
-#include "components/win32/unique_handle.h"
 #include "mirel_version.h"
+#include "tests/support/test_handles_win.h"
 #include "tests/win32/input_box_modal_driver.h"
 
 // The test program carries the program's own resource script, so these tests read the same

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "components/win32/app_info.h"
-#include "components/win32/unique_handle.h"
 #include "mirel_version.h"  // CMake's project version
 #include "resources/resource_ids.h"
+#include "tests/support/test_handles_win.h"
 
 // The program's resource script: its manifest, its version, and its icons loaded as the windows
 // load them.

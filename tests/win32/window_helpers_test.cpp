@@ -14,9 +14,9 @@
 #include "components/form_controls/msg_hook.h"
 #include "components/win32/dialog_template.h"
 #include "components/win32/loaded_windows.h"
-#include "components/win32/unique_handle.h"
 #include "components/win32/win_error.h"
 #include "components/win32/window_procedure.h"
+#include "tests/support/test_handles_win.h"
 
 namespace mirel {
 namespace {
