@@ -10,6 +10,12 @@ function(mirel_target_defaults target)
     # Wide Win32 API by default; the few ANSI calls are spelled with their A suffix.
     target_compile_definitions(${target} PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
                                                  _WIN32_WINNT=0x0A00 WINVER=0x0A00)
+    # Every Windows program throws the C++ library's errors through the project's own helpers
+    # (components/win32/runtime_throws_win.cpp).
+    get_target_property(type ${target} TYPE)
+    if(type STREQUAL "EXECUTABLE")
+      target_link_libraries(${target} PRIVATE mirel_runtime_throws)
+    endif()
   endif()
 endfunction()
 
@@ -38,10 +44,15 @@ function(mirel_add_library name)
 endfunction()
 
 # The library of one source folder: every *.cpp in it, where *_win.cpp files join only on Windows
-# and *_posix.cpp files only elsewhere. Globbing keeps the folders independent while they grow.
+# and *_posix.cpp files only elsewhere. Globbing keeps the folders independent while they grow;
+# EXCLUDE names files of the folder that the folder's CMakeLists.txt builds otherwise.
 function(mirel_add_folder_library name)
-  cmake_parse_arguments(ARG "" "" "DEPS;WIN_DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "DEPS;WIN_DEPS;EXCLUDE" ${ARGN})
   file(GLOB all_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  list(TRANSFORM ARG_EXCLUDE PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/)
+  if(ARG_EXCLUDE)
+    list(REMOVE_ITEM all_sources ${ARG_EXCLUDE})
+  endif()
   set(portable "")
   set(windows "")
   foreach(source IN LISTS all_sources)

@@ -3,8 +3,9 @@
 // number a user can quote and look up.
 #pragma once
 
-#include <stdexcept>
+#include <exception>
 #include <string>
+#include <utility>
 
 namespace mirel {
 
@@ -14,13 +15,20 @@ enum class ErrorNumber : int {
   kPermissionDenied = 70,
 };
 
-class RunTimeError : public std::runtime_error {
+// Built on std::exception with a message of its own rather than on std::runtime_error: in
+// libstdc++ runtime_error keeps its message in the old reference-counted string, and deriving from
+// it alone would link that whole second string class and the standard exception classes into the
+// Windows programs. Unlike runtime_error's, copying the message can run out of memory; handlers
+// catch by reference, so a thrown error is not copied.
+class RunTimeError : public std::exception {
  public:
-  RunTimeError(ErrorNumber number, const std::string& message)
-      : std::runtime_error(message), number_(number) {}
+  RunTimeError(ErrorNumber number, std::string message)
+      : message_(std::move(message)), number_(number) {}
   ErrorNumber Number() const noexcept { return number_; }
+  const char* what() const noexcept override { return message_.c_str(); }
 
  private:
+  std::string message_;
   ErrorNumber number_;
 };
 
@@ -28,15 +36,15 @@ class RunTimeError : public std::runtime_error {
 // to DateSerial, whose parts are 16-bit.
 class OverflowError : public RunTimeError {
  public:
-  explicit OverflowError(const std::string& message)
-      : RunTimeError(ErrorNumber::kOverflow, message) {}
+  explicit OverflowError(std::string message)
+      : RunTimeError(ErrorNumber::kOverflow, std::move(message)) {}
 };
 
 // An argument outside what a function accepts, e.g. a DateSerial year outside 100..9999.
 class InvalidArgumentError : public RunTimeError {
  public:
-  explicit InvalidArgumentError(const std::string& message)
-      : RunTimeError(ErrorNumber::kInvalidArgument, message) {}
+  explicit InvalidArgumentError(std::string message)
+      : RunTimeError(ErrorNumber::kInvalidArgument, std::move(message)) {}
 };
 
 }  // namespace mirel

@@ -4,8 +4,8 @@
 
 #include <climits>
 #include <cstring>
-#include <stdexcept>
 
+#include "components/errors.h"
 #include "components/win32/dpi.h"
 #include "components/win32/system_library.h"
 #include "components/win32/win_error.h"
@@ -47,7 +47,8 @@ DialogTemplate::DialogTemplate(DWORD style, std::wstring_view caption, DialogUni
 void DialogTemplate::AddControl(WORD controlClass, DWORD style, DialogUnits frame, WORD id,
                                 std::wstring_view text, DWORD extendedStyle) {
   if (controlCount_ == SHRT_MAX) {
-    throw std::length_error("too many dialog controls");
+    // The template counts its controls in 16 bits (DLGTEMPLATE::cdit).
+    throw OverflowError("too many dialog controls");
   }
   AlignToDword();
   AppendDword(style | WS_CHILD | WS_VISIBLE);

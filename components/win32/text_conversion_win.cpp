@@ -1,16 +1,17 @@
 #include "components/win32/text_conversion.h"
 
 #include <climits>
-#include <stdexcept>
+
+#include "components/errors.h"
 
 namespace mirel::win32 {
 namespace {
 
 // The Win32 conversion calls count in int; a longer text is no realistic input, so it is refused
-// rather than silently cut.
+// rather than silently cut: its length overflows the count the system takes.
 int CheckedLength(std::size_t size) {
   if (size > static_cast<std::size_t>(INT_MAX)) {
-    throw std::length_error("text too long to convert");
+    throw OverflowError("text too long to convert");
   }
   return static_cast<int>(size);
 }

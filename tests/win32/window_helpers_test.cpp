@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <new>
 #include <stdexcept>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -147,9 +149,11 @@ TEST(RunHandler, ReportsAFailureAndLetsTheCallerGoOn) {
   win32::SetFailureReporter(previous);
 }
 
-// What the next answer to kAnswerMessage throws, whichever callback gives it.
-enum class Fault { kNone, kRuntimeError, kBadAlloc, kNonStandard };
+// What the next answer to kAnswerMessage throws, whichever callback gives it. The last two are
+// the C++ library's own faults, thrown by the program's helpers (runtime_throws_win.cpp).
+enum class Fault { kNone, kRuntimeError, kBadAlloc, kNonStandard, kPastTheEnd, kTooLarge };
 Fault nextFault = Fault::kNone;
+std::size_t pastTheEnd = 3;  // of "ab"; not a constant, so the check is left to run time
 
 void FailAsAsked() {
   switch (std::exchange(nextFault, Fault::kNone)) {
@@ -161,6 +165,14 @@ void FailAsAsked() {
       throw std::bad_alloc();
     case Fault::kNonStandard:
       throw 42;
+    case Fault::kPastTheEnd:
+      static_cast<void>(std::string("ab").substr(pastTheEnd));
+      return;
+    case Fault::kTooLarge: {
+      std::vector<char> bytes;
+      bytes.reserve(bytes.max_size() + 1);
+      return;
+    }
   }
 }
 
@@ -222,6 +234,10 @@ TEST(Callbacks, ReportEveryFailureOnceAndGoOn) {
       {Fault::kRuntimeError, "エラーが発生しました。\n\nx"},
       {Fault::kBadAlloc, "実行時エラー '7':\n\nメモリが不足しています。"},
       {Fault::kNonStandard, "エラーが発生しました。"},
+      {Fault::kPastTheEnd,
+       "エラーが発生しました。\n\n"
+       "basic_string::substr: __pos (which is 3) > this->size() (which is 2)"},
+      {Fault::kTooLarge, "実行時エラー '7':\n\nメモリが不足しています。"},
   };
   for (const auto& callback : callbacks) {
     for (const auto& fault : faults) {
