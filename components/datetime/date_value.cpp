@@ -14,8 +14,6 @@ constexpr std::int64_t kSecondsPerDay = 86400;
 // 1 January 100 and 31 December 9999 as day numbers: the calendar range of date values.
 constexpr std::int64_t kFirstDay = -657434;
 constexpr std::int64_t kLastDay = 2958465;
-// 30 December 1899 counted from 1 January 1970, the origin of the civil-day algorithms.
-constexpr std::int64_t kEpochFromUnix = -25569;
 
 [[noreturn]] void ThrowOutOfRange(DateValue date) {
   // The whole days only: formatting a double would link the C runtime's printf engine into the
@@ -28,19 +26,6 @@ constexpr std::int64_t kEpochFromUnix = -25569;
 }
 
 }  // namespace
-
-std::int64_t DaysFromCivil(std::int64_t year, unsigned month, unsigned day) {
-  // Days from 1 March of year 0 (proleptic Gregorian) by 400-year eras, then shifted so that
-  // 30 December 1899 is day 0. Valid for any year whose day count fits in 64 bits.
-  const std::int64_t y = month <= 2 ? year - 1 : year;
-  const std::int64_t era = FloorDiv(y, 400);
-  const std::int64_t yearOfEra = y - era * 400;                             // 0..399
-  const std::int64_t monthFromMarch = month > 2 ? month - 3 : month + 9;    // 0..11
-  const std::int64_t dayOfYear = (153 * monthFromMarch + 2) / 5 + day - 1;  // 0..365
-  const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-  const std::int64_t daysFromUnix = era * 146097 + dayOfEra - 719468;
-  return daysFromUnix - kEpochFromUnix;
-}
 
 std::int16_t ToInteger16(std::int64_t value) {
   if (value < std::numeric_limits<std::int16_t>::min() ||
@@ -77,25 +62,13 @@ DateTimeParts SplitDateValue(DateValue date) {
   parts.minute = parts.secondOfDay / 60 % 60;
   parts.second = parts.secondOfDay % 60;
 
-  // The inverse of DaysFromCivil, in 400-year eras counted from 1 March of year 0. The range
-  // check above makes z positive and below 4 million, so 32-bit unsigned arithmetic is exact
-  // (and cheaper on the clock's hot path).
-  const auto z = static_cast<std::uint32_t>(parts.dayNumber + kEpochFromUnix + 719468);
-  const std::uint32_t era = z / 146097;
-  const std::uint32_t dayOfEra = z - era * 146097;  // 0..146096
-  const std::uint32_t yearOfEra =
-      (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;  // 0..399
-  const std::uint32_t dayFromMarch =
-      dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);  // 0..365
-  const std::uint32_t monthFromMarch = (5 * dayFromMarch + 2) / 153;   // 0..11
-  parts.day = static_cast<int>(dayFromMarch - (153 * monthFromMarch + 2) / 5 + 1);
-  parts.month = static_cast<int>(monthFromMarch < 10 ? monthFromMarch + 3 : monthFromMarch - 9);
-  parts.year = static_cast<int>(yearOfEra + era * 400) + (parts.month <= 2 ? 1 : 0);
-  const int leap = IsLeapYear(parts.year) ? 1 : 0;
-  // 1 March is day 60 of a common year; January and February close the March-based year.
-  parts.dayOfYear =
-      static_cast<int>(parts.month <= 2 ? dayFromMarch - 305 : dayFromMarch + 60 + leap);
-  parts.weekday = static_cast<int>(FloorMod(parts.dayNumber + 6, 7)) + 1;  // day 1 is Sunday
+  // The range check above keeps the day number well inside what CivilFromDays takes.
+  const CivilDate civil = CivilFromDays(parts.dayNumber);
+  parts.year = static_cast<int>(civil.year);
+  parts.month = civil.month;
+  parts.day = civil.day;
+  parts.dayOfYear = DayOfYear(civil.year, civil.month, civil.day);
+  parts.weekday = WeekdayOfDay(parts.dayNumber) + 1;
   return parts;
 }
 
@@ -119,9 +92,9 @@ int Second(DateValue date) {
 }
 
 int Weekday(DateValue date, FirstDayOfWeek firstDay) {
-  const int sundayBased = SplitDateValue(date).weekday;
+  // Counted from the week's first day: the day moved back by that day's distance from Sunday.
   const int shift = static_cast<int>(firstDay) - 1;
-  return static_cast<int>(FloorMod(sundayBased - 1 - shift, 7)) + 1;
+  return WeekdayOfDay(SplitDateValue(date).dayNumber - shift) + 1;
 }
 
 DateValue DateSerial(std::int64_t year, std::int64_t month, std::int64_t day) {

@@ -8,7 +8,8 @@ namespace mirel {
 
 using DateValue = double;
 
-// Weekday numbers: 1 Sunday .. 7 Saturday (weeks start on Sunday).
+// Weekday numbers: 1 Sunday .. 7 Saturday (weeks start on Sunday), WeekdayOfDay of civil_date.h
+// plus one.
 enum class FirstDayOfWeek { kSunday = 1 };
 
 // Parts of a date value. Time parts are rounded to the nearest second first; a value before
@@ -61,8 +62,5 @@ DateValue CombineDateAndTime(DateValue date, DateValue timeOfDay);
 // The value cut to its whole second, for a clock: the parts round to the nearest second, so
 // 12:00:00.6 would read 12:00:01, half a second early. WholeSecondOf(0.5 + 0.6 / 86400) == 0.5.
 DateValue WholeSecondOf(DateValue date);
-
-// Days from 30 December 1899 of a valid Gregorian date (no range check, no carrying).
-std::int64_t DaysFromCivil(std::int64_t year, unsigned month, unsigned day);
 
 }  // namespace mirel

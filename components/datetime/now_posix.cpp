@@ -1,5 +1,6 @@
 #include <ctime>
 
+#include "components/datetime/civil_date.h"
 #include "components/datetime/now.h"
 
 namespace mirel {

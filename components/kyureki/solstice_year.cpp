@@ -2,7 +2,7 @@
 
 #include <cassert>
 
-#include "components/datetime/date_value.h"
+#include "components/datetime/civil_date.h"
 #include "components/kyureki/new_moon.h"
 #include "components/kyureki/solar_term.h"
 

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -52,26 +51,6 @@ TEST(DateValueTest, ValuesOutsideTheCalendarRangeAreRejected) {
     EXPECT_THROW(Year(bad), InvalidArgumentError);
   }
   EXPECT_THROW(Day(2958465.0 + 0.999999999), InvalidArgumentError);  // rounds to year 10000
-}
-
-// The hand-written day arithmetic against the standard library's calendar, on every day of the
-// range, including what DaysFromCivil gives back.
-TEST(DateValueTest, EveryDayAgreesWithChrono) {
-  using namespace std::chrono;
-  const sys_days epoch = sys_days{1899y / 12 / 30};
-  for (int day = -657434; day <= 2958465; ++day) {
-    const DateTimeParts parts = SplitDateValue(day);
-    const year_month_day expected{epoch + days{day}};
-    const year_month_day actual{year{parts.year}, month{static_cast<unsigned>(parts.month)},
-                                std::chrono::day{static_cast<unsigned>(parts.day)}};
-    if (actual != expected ||
-        parts.weekday != static_cast<int>(weekday{epoch + days{day}}.c_encoding()) + 1 ||
-        parts.dayOfYear != (epoch + days{day} - sys_days{expected.year() / 1 / 1}).count() + 1 ||
-        DaysFromCivil(parts.year, parts.month, parts.day) != day) {
-      FAIL() << "day " << day << " read as " << parts.year << "-" << parts.month << "-" << parts.day
-             << " weekday " << parts.weekday << " day of year " << parts.dayOfYear;
-    }
-  }
 }
 
 struct SerialCase {
