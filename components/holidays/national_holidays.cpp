@@ -1,10 +1,8 @@
 #include "components/holidays/national_holidays.h"
 
 #include <algorithm>
-#include <utility>
 
 #include "components/datetime/civil_date.h"
-#include "components/datetime/date_value.h"
 
 namespace mirel {
 namespace {
@@ -128,30 +126,20 @@ int EquinoxDay(int year, int month) {
   return 0;
 }
 
-// Days before the first of each month in a common year; a leap year adds one from March.
-constexpr int kDaysBeforeMonth[13] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334, 365};
-
-int DayOfYear(int month, int day, bool leap) {
-  return kDaysBeforeMonth[month - 1] + day - 1 + (leap && month > 2 ? 1 : 0);  // 0..365
-}
-
-// One day of the year being computed: 0 is 1 January.
+// One day of the year being computed.
 struct YearDay {
-  int dayOfYear = 0;
+  int dayOfYear = 0;  // 1..366
   std::string_view name;
 };
 
 class YearCalculator {
  public:
-  explicit YearCalculator(int year)
-      : year_(year),
-        leap_(IsLeapYear(year)),
-        // 0 Sunday .. 6 Saturday; day 1 of the date values (31 December 1899) was a Sunday.
-        firstWeekday_(static_cast<int>((DaysFromCivil(year, 1, 1) + 6) % 7)) {}
+  explicit YearCalculator(int year) : year_(year), firstDay_(DaysFromCivil(year, 1, 1)) {}
 
-  int Weekday(int dayOfYear) const { return (firstWeekday_ + dayOfYear) % 7; }
+  int DayOfYearOf(int month, int day) const { return DayOfYear(year_, month, day); }
 
-  int WeekdayOf(int month, int day) const { return Weekday(DayOfYear(month, day, leap_)); }
+  // 0 Sunday .. 6 Saturday.
+  int Weekday(int dayOfYear) const { return WeekdayOfDay(firstDay_ + dayOfYear - 1); }
 
   // The day of the month a rule gives this year, 0 for none.
   int DayOf(const Rule& rule) const {
@@ -159,7 +147,7 @@ class YearCalculator {
       case Kind::kFixedDay:
         return rule.dayOrWeek;
       case Kind::kMonday: {
-        const int firstMonday = 1 + (8 - WeekdayOf(rule.month, 1)) % 7;
+        const int firstMonday = 1 + (8 - Weekday(DayOfYearOf(rule.month, 1))) % 7;
         return firstMonday + 7 * (rule.dayOrWeek - 1);
       }
       case Kind::kEquinox:
@@ -170,24 +158,17 @@ class YearCalculator {
 
   bool OnOrAfter(int dayOfYear, const StartDay& start) const {
     return year_ > start.year ||
-           (year_ == start.year && dayOfYear >= DayOfYear(start.month, start.day, leap_));
+           (year_ == start.year && dayOfYear >= DayOfYearOf(start.month, start.day));
   }
 
-  std::pair<int, int> MonthDay(int dayOfYear) const {
-    int month = 12;
-    while (DayOfYear(month, 1, leap_) > dayOfYear) {
-      --month;
-    }
-    return {month, dayOfYear - DayOfYear(month, 1, leap_) + 1};
-  }
+  CivilDate DateOf(int dayOfYear) const { return DateFromDayOfYear(year_, dayOfYear); }
 
-  int DaysInYear() const { return leap_ ? 366 : 365; }
+  int LastDayOfYear() const { return DayOfYearOf(12, 31); }
   int Year() const { return year_; }
 
  private:
   int year_;
-  bool leap_;
-  int firstWeekday_;
+  std::int64_t firstDay_;  // the day number of 1 January
 };
 
 // A small set of days kept in date order.
@@ -244,7 +225,7 @@ NationalHolidayYear NationalHolidaysOf(std::int64_t year) {
     if (day == 0) {
       continue;
     }
-    const int dayOfYear = DayOfYear(rule.month, day, IsLeapYear(calendar.Year()));
+    const int dayOfYear = calendar.DayOfYearOf(rule.month, day);
     if (calendar.OnOrAfter(dayOfYear, kLawFrom)) {
       named.Insert(dayOfYear, rule.name);
     }
@@ -262,7 +243,7 @@ NationalHolidayYear NationalHolidaysOf(std::int64_t year) {
       ++next;
     }
     // Under the first rule a Monday that is a national holiday itself stays what it is.
-    if (next < calendar.DaysInYear() && !all.Contains(next)) {
+    if (next <= calendar.LastDayOfYear() && !all.Contains(next)) {
       all.Insert(next, kSubstituteHoliday);
     }
   }
@@ -280,8 +261,8 @@ NationalHolidayYear NationalHolidaysOf(std::int64_t year) {
   }
 
   for (const YearDay& holiday : all) {
-    const auto [month, day] = calendar.MonthDay(holiday.dayOfYear);
-    result.holidays_[result.size_++] = {month, day, holiday.name};
+    const CivilDate date = calendar.DateOf(holiday.dayOfYear);
+    result.holidays_[result.size_++] = {date.month, date.day, holiday.name};
   }
   return result;
 }
