@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "calendar/day_off_text.h"
+#include "components/datetime/civil_date.h"
 #include "components/format/date_text_reader.h"
 #include "components/format/locale_data.h"
 
@@ -78,12 +79,6 @@ bool IsUtf8WithoutMark(std::string_view bytes) {
     }
   }
   return nonAscii && IsValidUtf8(bytes);
-}
-
-int DaysInMonth(std::int64_t year, int month) {
-  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-  return month == 2 && leap ? 29 : kDays[month - 1];
 }
 
 }  // namespace
