@@ -1,8 +1,6 @@
 #include "calendar/draw_calender.h"
 
-#include <array>
 #include <cmath>
-#include <optional>
 #include <string>
 
 #include "calendar/skip_on_error.h"
@@ -31,11 +29,111 @@ std::int16_t RoundToInteger16(double value) {
   return static_cast<std::int16_t>(rounded);
 }
 
+// The displayed month as the grid lays it out.
+struct MonthGrid {
+  CivilMonth shown;     // folded into 1..12
+  DateValue first = 0;  // its first day
+  int firstColumn = 0;  // 0 (Sunday) .. 6: the weekday of the first day
+  int dayCount = 0;     // 28..31
+};
+
+// The band of weekday names across the top row, Sunday in red.
+void DrawHeading(Surface& pic) {
+  pic.Cls();
+  pic.Scale(0, 0, 7, 7);
+  pic.SetDrawMode(kDrawModeCopyPen);
+  pic.Line(0, 0, 7, 1, kBlue, LineKind::kFilledBox);
+  for (int weekday = 0; weekday <= 6; ++weekday) {
+    // Day 1 of the date values was a Sunday.
+    const std::string name = Format(static_cast<DateValue>(weekday + 1), "aaa");
+    // Measured in the weight the previous text left, before this heading's own is set.
+    pic.SetCurrentX(weekday + 0.5 - pic.TextWidth(name) / 2);
+    pic.SetCurrentY(1 - pic.TextHeight(name) - 0.2);
+    pic.SetForeColor(kWhite);
+    if (weekday == 0) {
+      pic.SetForeColor(kRed);
+    }
+    pic.SetFontBold(true);
+    pic.Print(name);
+  }
+}
+
+// Throws for a month the date functions cannot show.
+MonthGrid LayOutMonth(const CalenderMonth& month) {
+  // The month is folded into 1..12 before it reaches the 16-bit parts of DateSerial, so that
+  // any number of steps away from the loading month draws, up to December 9999.
+  MonthGrid grid;
+  grid.shown = DisplayedMonth(month.CurYear, month.CurMonth);
+  grid.first = DateSerial(grid.shown.year, grid.shown.month, 1);
+  if (!IsShowableMonth(grid.shown.year, grid.shown.month)) {
+    throw InvalidArgumentError("month outside the range of dates");
+  }
+  grid.firstColumn = WeekdayOfDay(static_cast<std::int64_t>(grid.first));
+  grid.dayCount = DaysInMonth(grid.shown.year, grid.shown.month);
+  return grid;
+}
+
+// One day's number in its cell, coloured by its column or as a holiday, and the holiday's name
+// under it from the cell's left edge.
+void DrawDay(Surface& pic, const MonthGrid& grid, int day, const DayOffLookup& findDayOff) {
+  const int cell = grid.firstColumn + day - 1;  // 0 is the top row's Sunday
+  const int col = cell % 7 + 1;
+  const int row = cell / 7 + 2;
+  const std::string number = std::to_string(day);
+  pic.SetCurrentX(col - 0.5 - pic.TextWidth(number) / 2);
+  pic.SetCurrentY(row - 0.5 - pic.TextHeight(number) / 2);
+  if (col == 1) {
+    pic.SetForeColor(kRed);
+    pic.SetFontBold(true);
+  } else if (col == 7) {
+    pic.SetForeColor(kBlue);
+    pic.SetFontBold(true);
+  } else {
+    pic.SetForeColor(kBlack);
+    pic.SetFontBold(false);
+  }
+  const std::string name = findDayOff(Format(grid.first + (day - 1), "mm/dd"));
+  if (!name.empty()) {
+    // A holiday is red even on a Saturday.
+    pic.SetForeColor(kRed);
+    pic.SetFontBold(true);
+  }
+  pic.Print(number);
+  pic.SetCurrentX(col - 1);
+  pic.Print(name);
+}
+
+// The red frame on the cell of day curDay, in whatever month is shown: a day past the month's
+// end frames an empty cell. Skipped when the cell lies beyond what the surface can place.
+void DrawTodayFrame(Surface& pic, const MonthGrid& grid, std::int32_t curDay) {
+  const std::int64_t cell = grid.firstColumn + std::int64_t{curDay} - 1;
+  const std::int64_t col = cell % 7 + 1;
+  const std::int64_t row = cell / 7 + 2;
+  SkipOnError([&] {
+    const std::int16_t x1 = RoundToInteger16((col - 1) * pic.ScaleWidth() / 7);
+    const std::int16_t y1 = RoundToInteger16((row - 1) * pic.ScaleHeight() / 7);
+    const std::int16_t x2 = RoundToInteger16(pic.ScaleWidth() / 7 + x1);
+    const std::int16_t y2 = RoundToInteger16(pic.ScaleHeight() / 7 + y1);
+    pic.Line(x1, y1, x2, y2, kRed, LineKind::kBox);
+  });
+}
+
+// "今日: " and today's date in red bold along the bottom edge; each statement is skipped alone
+// when it fails, so that a date that cannot be written still leaves the label.
+void DrawCurrentDateLine(Surface& pic) {
+  std::string today;
+  SkipOnError([&] { today = Format(Date(), "ddddd"); });
+  SkipOnError([&] { pic.SetForeColor(kRed); });
+  SkipOnError([&] { pic.SetFontBold(true); });
+  SkipOnError([&] { pic.SetCurrentX(0); });
+  SkipOnError([&] { pic.SetCurrentY(pic.ScaleHeight() - pic.TextHeight(today)); });
+  SkipOnError([&] { pic.Print("今日: " + today); });
+}
+
 }  // namespace
 
-YearMonth DisplayedMonth(std::int64_t year, std::int64_t month) {
-  const CivilMonth folded = FoldMonth(year, month);
-  return {folded.year, folded.month};
+CivilMonth DisplayedMonth(std::int64_t year, std::int64_t month) {
+  return FoldMonth(year, month);
 }
 
 bool IsShowableMonth(std::int64_t year, std::int64_t month) {
@@ -45,101 +143,15 @@ bool IsShowableMonth(std::int64_t year, std::int64_t month) {
 
 void DrawCalender(Surface& pic, const CalenderMonth& month, const DayOffLookup& findDayOff,
                   const CaptionSink& setCaption) {
-  pic.Cls();
-  pic.Scale(0, 0, 7, 7);
-  pic.SetDrawMode(kDrawModeCopyPen);
-  pic.Line(0, 0, 7, 1, kBlue, LineKind::kFilledBox);
-
-  for (int i = 0; i <= 6; ++i) {
-    std::string s = Format(static_cast<DateValue>(i + 1), "aaa");
-    // Measured in the weight the previous text left, before this heading's own is set.
-    pic.SetCurrentX(i + 0.5 - pic.TextWidth(s) / 2);
-    pic.SetCurrentY(1 - pic.TextHeight(s) - 0.2);
-    pic.SetForeColor(kWhite);
-    if (i == 0) {
-      pic.SetForeColor(kRed);
-    }
-    pic.SetFontBold(true);
-    pic.Print(s);
+  DrawHeading(pic);
+  const MonthGrid grid = LayOutMonth(month);
+  for (int day = 1; day <= grid.dayCount; ++day) {
+    DrawDay(pic, grid, day, findDayOff);
   }
-
-  // The month is folded into 1..12 before it reaches the 16-bit parts of DateSerial, so that
-  // any number of steps away from the loading month draws, up to December 9999.
-  YearMonth shown = DisplayedMonth(month.CurYear, month.CurMonth);
-  DateValue first = DateSerial(shown.year, shown.month, 1);
-  if (!IsShowableMonth(shown.year, shown.month)) {
-    throw InvalidArgumentError("month outside the range of dates");
-  }
-  const std::int16_t offset = ToInteger16(Weekday(first, FirstDayOfWeek::kSunday) - 1);
-  const std::int16_t nDays = ToInteger16(DaysInMonth(shown.year, shown.month));
-
-  for (std::int16_t d = 1; d <= nDays; ++d) {
-    const int k = offset + d - 1;  // never negative
-    const int col = k % 7 + 1;
-    const int row = k / 7 + 2;
-    std::string t = std::to_string(d);
-    pic.SetCurrentX(col - 0.5 - pic.TextWidth(t) / 2);
-    pic.SetCurrentY(row - 0.5 - pic.TextHeight(t) / 2);
-    if (col == 1) {
-      pic.SetForeColor(kRed);
-      pic.SetFontBold(true);
-    } else if (col == 7) {
-      pic.SetForeColor(kBlue);
-      pic.SetFontBold(true);
-    } else {
-      pic.SetForeColor(kBlack);
-      pic.SetFontBold(false);
-    }
-    std::string name = findDayOff(Format(DateSerial(shown.year, shown.month, d), "mm/dd"));
-    if (!name.empty()) {
-      // A holiday is red even on a Saturday.
-      pic.SetForeColor(kRed);
-      pic.SetFontBold(true);
-    }
-    pic.Print(t);
-    pic.SetCurrentX(col - 1);
-    pic.Print(name);
-  }
-
   // From here on a failing step is skipped and the next one runs.
-  SkipOnError([&] {
-    first = DateSerial(shown.year, shown.month, 1);
-    setCaption(Format(first, "yyyy年mm月"));
-  });
-
-  std::optional<std::pair<std::int64_t, std::int64_t>> frameCell;
-  SkipOnError([&] {
-    // The frame follows CurDay in whatever month is shown.
-    std::int64_t m = Weekday(first, FirstDayOfWeek::kSunday) + std::int64_t{month.CurDay} - 1;
-    frameCell = std::pair{(m - 1) % 7 + 1, (m - 1) / 7 + 2};
-  });
-
-  std::optional<std::array<std::int16_t, 4>> frame;
-  SkipOnError([&] {
-    if (!frameCell) {
-      throw InvalidArgumentError("no frame cell");
-    }
-    auto [col, row] = *frameCell;
-    std::int16_t x1 = RoundToInteger16((col - 1) * pic.ScaleWidth() / 7);
-    std::int16_t y1 = RoundToInteger16((row - 1) * pic.ScaleHeight() / 7);
-    std::int16_t x2 = RoundToInteger16(pic.ScaleWidth() / 7 + x1);
-    std::int16_t y2 = RoundToInteger16(pic.ScaleHeight() / 7 + y1);
-    frame = std::array<std::int16_t, 4>{x1, y1, x2, y2};
-  });
-
-  SkipOnError([&] {
-    if (frame) {
-      pic.Line((*frame)[0], (*frame)[1], (*frame)[2], (*frame)[3], kRed, LineKind::kBox);
-    }
-  });
-
-  std::string today;
-  SkipOnError([&] { today = Format(Date(), "ddddd"); });
-  SkipOnError([&] { pic.SetForeColor(kRed); });
-  SkipOnError([&] { pic.SetFontBold(true); });
-  SkipOnError([&] { pic.SetCurrentX(0); });
-  SkipOnError([&] { pic.SetCurrentY(pic.ScaleHeight() - pic.TextHeight(today)); });
-  SkipOnError([&] { pic.Print("今日: " + today); });
+  SkipOnError([&] { setCaption(Format(grid.first, "yyyy年mm月")); });
+  DrawTodayFrame(pic, grid, month.CurDay);
+  DrawCurrentDateLine(pic);
 }
 
 }  // namespace mirel

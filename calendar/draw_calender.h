@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "components/datetime/civil_date.h"
 #include "components/surface/surface.h"
 
 namespace mirel {
@@ -20,12 +21,9 @@ struct CalenderMonth {
   std::int32_t CurDay = 0;
 };
 
-// The displayed month folded into a year and a month 1..12, in wide arithmetic.
-struct YearMonth {
-  std::int64_t year = 0;
-  std::int64_t month = 0;  // 1..12
-};
-YearMonth DisplayedMonth(std::int64_t year, std::int64_t month);
+// The month the grid shows for CurYear and CurMonth, folded into a year and a month 1..12 in wide
+// arithmetic; the holidays are looked up in its year.
+CivilMonth DisplayedMonth(std::int64_t year, std::int64_t month);
 
 // Months the date functions can show: January 100 to December 9999.
 bool IsShowableMonth(std::int64_t year, std::int64_t month);

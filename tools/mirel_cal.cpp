@@ -153,8 +153,8 @@ void PrintRokuyoMonth(int year, int month) {
 // The year's days, or one month's when a month is given (folded into its year as the grid
 // folds it: 13 is January of the next year).
 void PrintRokuyoList(std::int32_t year, std::optional<std::int32_t> month) {
-  mirel::YearMonth first{year, 1};
-  mirel::YearMonth last{year, 12};
+  mirel::CivilMonth first{year, 1};
+  mirel::CivilMonth last{year, 12};
   if (month) {
     first = last = mirel::DisplayedMonth(year, *month);
   }
