@@ -1,14 +1,30 @@
 #include "components/form_controls/form_state.h"
 
 #include <charconv>
+#include <initializer_list>
 #include <optional>
+#include <utility>
 
 namespace mirel {
+
+// One remembered half of the window's rectangle: its two keys and the fields they hold.
+struct FormRectPart {
+  std::string_view firstKey;
+  std::string_view secondKey;
+  long FormRect::*first;
+  long FormRect::*second;
+  long minimum;        // the smallest stored value put back
+  bool checkMonitors;  // whether a rectangle off every monitor falls back to the design's part
+};
 
 namespace {
 
 // Twips stay far below these limits on any screen; anything else in the store is not ours.
 constexpr long kLimit = 10'000'000;
+
+constexpr FormRectPart kPosition{"Left", "Top", &FormRect::left, &FormRect::top, -kLimit, true};
+// A window has at least one twip each way.
+constexpr FormRectPart kSize{"Width", "Height", &FormRect::width, &FormRect::height, 1, false};
 
 std::optional<long> ReadNumber(SettingsStore& store, std::string_view app, std::string_view section,
                                std::string_view key) {
@@ -32,52 +48,36 @@ void FormState::SetForm(FormStateWindow& form) {
 void FormState::SetKeepPosition(bool keep) {
   keepPosition_ = keep;
   if (keep) {
-    RestorePosition();
+    Restore(kPosition);
   }
 }
 
 void FormState::SetKeepSize(bool keep) {
   keepSize_ = keep;
   if (keep) {
-    RestoreSize();
+    Restore(kSize);
   }
 }
 
-void FormState::RestorePosition() {
+void FormState::Restore(const FormRectPart& part) {
   if (form_ == nullptr || appName_.empty()) {
     return;
   }
   std::string section = form_->FormName();
-  auto left = ReadNumber(store_, appName_, section, "Left");
-  auto top = ReadNumber(store_, appName_, section, "Top");
-  if (!left || !top) {
+  auto first = ReadNumber(store_, appName_, section, part.firstKey);
+  auto second = ReadNumber(store_, appName_, section, part.secondKey);
+  if (!first || !second || *first < part.minimum || *second < part.minimum) {
     return;
   }
   FormRect rect = form_->Bounds();
-  rect.left = *left;
-  rect.top = *top;
+  rect.*part.first = *first;
+  rect.*part.second = *second;
   // A monitor that has gone since (or a changed layout) must not leave the window unreachable.
-  if (!form_->IsOnAnyMonitor(rect)) {
-    FormRect design = form_->DesignBounds();
-    rect.left = design.left;
-    rect.top = design.top;
+  if (part.checkMonitors && !form_->IsOnAnyMonitor(rect)) {
+    const FormRect design = form_->DesignBounds();
+    rect.*part.first = design.*part.first;
+    rect.*part.second = design.*part.second;
   }
-  form_->SetBounds(rect);
-}
-
-void FormState::RestoreSize() {
-  if (form_ == nullptr || appName_.empty()) {
-    return;
-  }
-  std::string section = form_->FormName();
-  auto width = ReadNumber(store_, appName_, section, "Width");
-  auto height = ReadNumber(store_, appName_, section, "Height");
-  if (!width || !height || *width <= 0 || *height <= 0) {
-    return;
-  }
-  FormRect rect = form_->Bounds();
-  rect.width = *width;
-  rect.height = *height;
   form_->SetBounds(rect);
 }
 
@@ -87,13 +87,11 @@ void FormState::Save() {
   }
   std::string section = form_->FormName();
   FormRect rect = form_->Bounds();
-  if (keepPosition_) {
-    store_.SaveSetting(appName_, section, "Left", std::to_string(rect.left));
-    store_.SaveSetting(appName_, section, "Top", std::to_string(rect.top));
-  }
-  if (keepSize_) {
-    store_.SaveSetting(appName_, section, "Width", std::to_string(rect.width));
-    store_.SaveSetting(appName_, section, "Height", std::to_string(rect.height));
+  for (const auto& [part, keep] : {std::pair{&kPosition, keepPosition_}, {&kSize, keepSize_}}) {
+    if (keep) {
+      store_.SaveSetting(appName_, section, part->firstKey, std::to_string(rect.*part->first));
+      store_.SaveSetting(appName_, section, part->secondKey, std::to_string(rect.*part->second));
+    }
   }
 }
 

@@ -22,6 +22,8 @@ struct FormRect {
   bool operator==(const FormRect&) const = default;
 };
 
+struct FormRectPart;  // the position or the size, with its keys
+
 // What FormState needs of a window.
 class FormStateWindow {
  public:
@@ -51,8 +53,8 @@ class FormState {
   void Save();
 
  private:
-  void RestorePosition();
-  void RestoreSize();
+  // Puts that part of the stored rectangle back, when both its values are there and usable.
+  void Restore(const FormRectPart& part);
 
   SettingsStore& store_;
   FormStateWindow* form_ = nullptr;
