@@ -4,7 +4,12 @@
   source_rules.py callbacks ROOT   every function declared CALLBACK is noexcept: an exception
                                    leaving one would end the 32-bit program
   source_rules.py layering ROOT    the portable core includes no clock/, calendar/ or resources/
-                                   header, and only the Win32 side includes <windows.h>
+                                   header; a command-line tool, linked without the Windows
+                                   program, includes no clock/ or resources/ header, and its
+                                   portable source builds natively, so only a tools/*_win.cpp
+                                   entry point includes a Win32 header (components/win32/,
+                                   *_win.h); and only the Win32 side (*_win.cpp, *_win.h,
+                                   components/win32/, in tools/ a *_win.cpp) includes <windows.h>
 
 Prints each offending place as path:line and exits 1 when there is one.
 """
@@ -44,10 +49,19 @@ def callbacks_not_noexcept(path, text):
             yield line_of(code, match.start()), "CALLBACK function without noexcept"
 
 
+def win32_side(relative):
+    """Whether a file may include <windows.h>: the Win32 helpers and the *_win files; in tools/
+    only a *_win.cpp, the Windows entry point, since a tool's own source builds natively too."""
+    if relative.startswith("tools/"):
+        return relative.endswith("_win.cpp")
+    return relative.startswith("components/win32/") or re.search(r"_win\.(cpp|h)$", relative)
+
+
 def layering_faults(path, text, root):
     relative = path.relative_to(root).as_posix()
     in_core = relative.startswith("components/")
-    win32_side = relative.startswith("components/win32/") or re.search(r"_win\.(cpp|h)$", relative)
+    in_tools = relative.startswith("tools/")
+    may_include_windows = win32_side(relative)
     for number, line in enumerate(text.splitlines(), 1):
         include = re.match(r'\s*#\s*include\s*[<"]([^>"]+)[>"]', line)
         if not include:
@@ -55,9 +69,14 @@ def layering_faults(path, text, root):
         header = include.group(1)
         if in_core and re.match(r"(clock|calendar|resources)/", header):
             yield number, f"the portable core includes {header}"
+        win32_header = header.startswith("components/win32/") or header.endswith("_win.h")
+        if in_tools and (re.match(r"(clock|resources)/", header)
+                         or (win32_header and not may_include_windows)):
+            yield number, f"a command-line tool includes {header}"
         if header.lower() == "windows.h":
-            if not win32_side:
-                yield number, "<windows.h> outside the Win32 side (*_win.cpp, *_win.h, components/win32/)"
+            if not may_include_windows:
+                yield number, ("<windows.h> outside the Win32 side (*_win.cpp, *_win.h, "
+                               "components/win32/; in tools/ only *_win.cpp)")
             elif header != "windows.h":
                 yield number, f"<{header}>: spelled in lower case, as cross builds need"
 
