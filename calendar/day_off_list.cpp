@@ -23,7 +23,8 @@ struct FileContent {
 
 // Everything that can be read of the file. A file that cannot be opened gives no bytes, a read
 // error keeps the bytes before it; neither throws, so the calendar opens whatever the file does.
-// C stdio rather than iostreams: the streams would more than double the size of the program.
+// C stdio rather than iostreams: the streams would add much to the size of the program, which
+// scripts/package.sh reports and holds to its limit.
 FileContent ReadFileContent(const NativePath& file) {
   FileContent content;
   const std::unique_ptr<std::FILE, int (*)(std::FILE*)> stream(OpenForReading(file), &std::fclose);
