@@ -23,7 +23,8 @@ E2E_TEMPLATE=$E2E_WORK/prefix-template
 E2E_TIMEOUT=${E2E_TIMEOUT:-90}  # seconds for anything to appear or end, even on a busy machine
 
 # The locale is set on Wine commands only: exported, it would turn bash's own messages Japanese.
-E2E_ENV=(env "LOCPATH=$E2E_LOCPATH" LC_ALL=ja_JP.UTF-8 TZ="${E2E_TZ:-Asia/Tokyo}" WINEDEBUG=-all
+# Wine's error messages go to the test's wine.log, which a failing test keeps.
+E2E_ENV=(env "LOCPATH=$E2E_LOCPATH" LC_ALL=ja_JP.UTF-8 TZ="${E2E_TZ:-Asia/Tokyo}" WINEDEBUG="${E2E_WINEDEBUG:-err+all}"
   "WINEDLLOVERRIDES=mscoree,mshtml=;winemenubuilder.exe=d")
 E2E_PIDS=()
 E2E_XVFB_PID=
@@ -154,6 +155,9 @@ e2e_cleanup() {
   fi
   if [ -f "$E2E_DIR/pids" ]; then
     while read -r pid; do
+      if ((status != 0)) && ! kill -0 "$pid" 2>/dev/null; then
+        e2e_log "process $pid had ended with status $(e2e_exit_status "$pid")"
+      fi
       kill "$pid" 2>/dev/null
     done <"$E2E_DIR/pids"
   fi

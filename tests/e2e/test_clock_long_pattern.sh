@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # A stored pattern of 1 MiB neither freezes nor delays the clock: the caption shows the
-# formatted text within 2 s of the start, and the window closes within 1 s of being asked. The
-# command line cannot carry a value that long, so it comes from a UTF-16 .reg file.
+# formatted text within 5 s of the start, and the window closes within 2 s of being asked. The
+# command line cannot carry a value that long, so it comes from a UTF-16 .reg file. (That the
+# pattern engine takes time in proportion to the pattern is measured by bench_format_length; an
+# engine slower than that would hold a 1 MiB pattern for minutes. The limits here leave room for
+# a busy machine, where the start alone has taken over 2 s.)
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 e2e_setup
@@ -27,7 +30,7 @@ wid=$(e2e_wait_window "$E2E_PID")
 e2e_wait_caption "$wid" '^[0-9]{2}:[0-9]{2}:[0-9]{2} [0-9]{4}' >/dev/null
 shown=$(($(millis) - started))
 e2e_log "formatted caption after $shown ms"
-((shown <= 2000)) || e2e_fail "the formatted caption took $shown ms"
+((shown <= 5000)) || e2e_fail "the formatted caption took $shown ms"
 caption=$(e2e_caption "$wid")
 [ "${#caption}" = 1048576 ] || e2e_fail "the caption has ${#caption} characters"
 [ "${caption: -plain}" = "${pattern: -plain}" ] || e2e_fail "the caption ends otherwise"
@@ -37,4 +40,4 @@ xdotool key --clearmodifiers alt+F4
 e2e_wait_exit "$E2E_PID" || e2e_fail "the process still runs after Close"
 closed=$(($(millis) - asked))
 e2e_log "closed after $closed ms"
-((closed <= 1000)) || e2e_fail "closing took $closed ms"
+((closed <= 2000)) || e2e_fail "closing took $closed ms"
