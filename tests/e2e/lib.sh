@@ -152,6 +152,7 @@ e2e_cleanup() {
     name=$(basename "$0" .sh)
     e2e_screenshot "$E2E_WORK/failures/$name.png" 2>/dev/null
     [ -f "$E2E_DIR/wine.log" ] && cp "$E2E_DIR/wine.log" "$E2E_WORK/failures/$name.log"
+    [ -s "$E2E_DIR/xvfb.log" ] && cp "$E2E_DIR/xvfb.log" "$E2E_WORK/failures/$name.xvfb.log"
   fi
   if [ -f "$E2E_DIR/pids" ]; then
     while read -r pid; do
