@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 
+#include "components/ascii.h"
 #include "components/datetime/civil_date.h"
 #include "components/errors.h"
 #include "components/utf8.h"
@@ -42,10 +43,6 @@ std::string NormaliseWidth(std::string_view text) {
 
 bool IsSpace(char c) {
   return c == ' ' || c == '\t';
-}
-
-char LowerAscii(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
 struct Number {
@@ -96,13 +93,8 @@ class Cursor {
   }
 
   bool TakeIgnoringCase(std::string_view literal) {
-    if (literal.empty() || text_.size() - pos_ < literal.size()) {
+    if (literal.empty() || !EqualIgnoringAsciiCase(text_.substr(pos_, literal.size()), literal)) {
       return false;
-    }
-    for (std::size_t i = 0; i < literal.size(); ++i) {
-      if (LowerAscii(text_[pos_ + i]) != LowerAscii(literal[i])) {
-        return false;
-      }
     }
     pos_ += literal.size();
     return true;

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "components/ascii.h"
 #include "components/format/format.h"
 #include "components/format/format_parts.h"
 #include "components/utf8.h"
@@ -104,22 +105,6 @@ struct Program {
   }
 };
 
-char Lower(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool StartsWithIgnoringCase(std::string_view text, std::size_t pos, std::string_view lower) {
-  if (text.size() - pos < lower.size()) {
-    return false;
-  }
-  for (std::size_t i = 0; i < lower.size(); ++i) {
-    if (Lower(text[pos + i]) != lower[i]) {
-      return false;
-    }
-  }
-  return true;
-}
-
 // The state of one compilation. Each handler reads the pattern at pos and moves pos past what
 // it took, at least one byte.
 struct Compiler {
@@ -137,13 +122,17 @@ struct Compiler {
   // How many times the letter at pos repeats from pos on, ignoring case.
   std::size_t Run() {
     if (pos >= runEnd) {
-      const char letter = Lower(p[pos]);
+      const char letter = LowerAscii(p[pos]);
       runEnd = pos + 1;
-      while (runEnd < p.size() && Lower(p[runEnd]) == letter) {
+      while (runEnd < p.size() && LowerAscii(p[runEnd]) == letter) {
         ++runEnd;
       }
     }
     return runEnd - pos;
+  }
+
+  bool At(std::string_view word) const {
+    return EqualIgnoringAsciiCase(p.substr(pos, word.size()), word);
   }
 
   void Take(Token token, std::size_t length) {
@@ -186,14 +175,14 @@ void CompileEscaped(Compiler& c) {
 }
 
 void CompileA(Compiler& c) {
-  if (StartsWithIgnoringCase(c.p, c.pos, "am/pm")) {
+  if (c.At("am/pm")) {
     c.out.AddMarker(c.p.substr(c.pos, 2), c.p.substr(c.pos + 3, 2));
     c.pos += 5;
     c.afterHour = false;
-  } else if (StartsWithIgnoringCase(c.p, c.pos, "ampm")) {
+  } else if (c.At("ampm")) {
     c.out.twelveHour = true;
     c.Take(Token::kLocaleMarker, 4);
-  } else if (StartsWithIgnoringCase(c.p, c.pos, "a/p")) {
+  } else if (c.At("a/p")) {
     c.out.AddMarker(c.p.substr(c.pos, 1), c.p.substr(c.pos + 2, 1));
     c.pos += 3;
     c.afterHour = false;
