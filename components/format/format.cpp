@@ -4,8 +4,38 @@
 
 #include "components/datetime/now.h"
 #include "components/format/date_text_reader.h"
+#include "components/format/pattern_applier.h"
+#include "components/format/pattern_compiler.h"
 
 namespace mirel {
+
+struct FormatPattern::Compiled {
+  std::string pattern;
+  format_detail::Program program;
+};
+
+FormatPattern::FormatPattern(std::string_view pattern)
+    : compiled_(std::make_unique<Compiled>(
+          Compiled{std::string(pattern), format_detail::CompilePattern(pattern)})) {}
+
+FormatPattern::~FormatPattern() = default;
+FormatPattern::FormatPattern(FormatPattern&&) noexcept = default;
+FormatPattern& FormatPattern::operator=(FormatPattern&&) noexcept = default;
+
+const std::string& FormatPattern::Pattern() const {
+  return compiled_->pattern;
+}
+
+std::string FormatPattern::Apply(DateValue value, const LocaleData& locale) const {
+  std::string out;
+  AppendTo(out, value, locale);
+  return out;
+}
+
+void FormatPattern::AppendTo(std::string& out, DateValue value, const LocaleData& locale) const {
+  format_detail::AppendProgram(out, compiled_->program, value, locale);
+}
+
 namespace {
 
 // The caption formats the same pattern twice a second: the last compiled pattern is kept.
