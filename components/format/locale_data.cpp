@@ -1,7 +1,5 @@
 #include "components/format/locale_data.h"
 
-#include <utility>
-
 namespace mirel {
 namespace {
 
@@ -46,24 +44,11 @@ LocaleData MakeJapaneseLocale() {
   };
 }
 
-LocaleData& CurrentLocaleStorage() {
-  static LocaleData current = BuiltInJapaneseLocale();
-  return current;
-}
-
 }  // namespace
 
 const LocaleData& BuiltInJapaneseLocale() {
   static const LocaleData japanese = MakeJapaneseLocale();
   return japanese;
-}
-
-const LocaleData& CurrentLocale() {
-  return CurrentLocaleStorage();
-}
-
-void SetCurrentLocale(LocaleData locale) {
-  CurrentLocaleStorage() = std::move(locale);
 }
 
 }  // namespace mirel

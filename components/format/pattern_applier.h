@@ -1,5 +1,5 @@
-// Writes a date value by a compiled program (pattern_program.h), step by step. Internal to the
-// format library.
+// Writes a date value by a compiled program (pattern_program.h): each step in turn, the locale's
+// pictures for the steps that stand for them. Internal to the format library.
 #pragma once
 
 #include <string>

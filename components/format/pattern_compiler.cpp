@@ -19,6 +19,8 @@ struct Compiler {
   // m and mm mean minutes while the last token was an hour; literals and separators between
   // them keep that reading ("h時m分"), any other token ends it.
   bool afterHour = false;
+  // A morning/afternoon marker anywhere makes every hour of the pattern count 1..12.
+  bool twelveHour = false;
   // The end of the last run measured. Every byte from where it was measured up to here is the
   // same letter, so a run is measured once however many tokens it splits into: measuring again
   // at every position made a long run quadratic.
@@ -79,18 +81,22 @@ void CompileEscaped(Compiler& c) {
   c.pos += 1 + length;
 }
 
+// A marker written as its two halves: "AM/PM" (halves of two letters) or "A/P" (of one).
+void TakeMarker(Compiler& c, std::size_t halfLength) {
+  c.out.AddMarker(c.p.substr(c.pos, halfLength), c.p.substr(c.pos + halfLength + 1, halfLength));
+  c.pos += 2 * halfLength + 1;
+  c.afterHour = false;
+  c.twelveHour = true;
+}
+
 void CompileA(Compiler& c) {
   if (c.At("am/pm")) {
-    c.out.AddMarker(c.p.substr(c.pos, 2), c.p.substr(c.pos + 3, 2));
-    c.pos += 5;
-    c.afterHour = false;
+    TakeMarker(c, 2);
   } else if (c.At("ampm")) {
-    c.out.twelveHour = true;
+    c.twelveHour = true;
     c.Take(Token::kLocaleMarker, 4);
   } else if (c.At("a/p")) {
-    c.out.AddMarker(c.p.substr(c.pos, 1), c.p.substr(c.pos + 2, 1));
-    c.pos += 3;
-    c.afterHour = false;
+    TakeMarker(c, 1);
   } else if (const std::size_t run = c.Run(); run >= 4) {
     c.Take(Token::kJaWeekdayName, 4);
   } else if (run == 3) {
@@ -202,6 +208,18 @@ constexpr std::array<CompileHandler, 256> kCompileHandlers = [] {
   return table;
 }();
 
+// The marker may stand after the hours it governs ("h:nn AM/PM"), so they are turned once the
+// whole pattern is read.
+void UseTwelveHourClock(Program& program) {
+  for (Step& step : program.steps) {
+    if (step.token == Token::kHour) {
+      step.token = Token::kHour12;
+    } else if (step.token == Token::kHour2) {
+      step.token = Token::kHour12Padded;
+    }
+  }
+}
+
 }  // namespace
 
 Program CompilePattern(std::string_view pattern) {
@@ -212,12 +230,16 @@ Program CompilePattern(std::string_view pattern) {
     out.AddToken(Token::kGeneral);
     return out;
   }
-  // The texts never outgrow the pattern they are taken from: one allocation, no copying as they
-  // grow.
+  // Neither the steps nor the texts outgrow the pattern they are taken from: one allocation
+  // each, no copying as they grow.
+  out.steps.reserve(pattern.size());
   out.texts.reserve(pattern.size());
   Compiler c{pattern, out};
   while (c.pos < pattern.size()) {
     kCompileHandlers[static_cast<unsigned char>(pattern[c.pos])](c);
+  }
+  if (c.twelveHour) {
+    UseTwelveHourClock(out);
   }
   return out;
 }

@@ -1,6 +1,7 @@
 // A compiled pattern: the steps that write a date value, and the texts its literal steps copy.
-// The pattern compiler (pattern_compiler.h) makes it, the applier (pattern_applier.h) writes a
-// value by it. Internal to the format library.
+// Both the pattern compiler (pattern_compiler.h) and the compiler of the locale's date and time
+// pictures (picture_compiler.h) make programs of these steps, so one applier
+// (pattern_applier.h) writes both. Internal to the format library.
 #pragma once
 
 #include <cstdint>
@@ -10,44 +11,55 @@
 
 namespace mirel::format_detail {
 
+// What a step writes. The comments name the letters of a pattern, and in brackets those of a
+// locale picture, that compile to the token.
 enum class Token : std::uint8_t {
-  kLiteral,        // copied text
-  kDay,            // d
-  kDay2,           // dd
-  kWeekdayAbbrev,  // ddd
-  kWeekdayName,    // dddd
-  kShortDate,      // ddddd
-  kLongDate,       // dddddd
-  kJaWeekday,      // aaa
-  kJaWeekdayName,  // aaaa
-  kMonth,          // m
-  kMonth2,         // mm
-  kMonthAbbrev,    // mmm
-  kMonthName,      // mmmm
-  kNativeMonth,    // oooo
-  kMinute,         // n, or m right after an hour
-  kMinute2,        // nn, or mm right after an hour
-  kYear2,          // yy
-  kYear4,          // yyyy
-  kDayOfYear,      // y
-  kWeekdayNumber,  // w
-  kWeekOfYear,     // ww
-  kQuarter,        // q
-  kHour,           // h
-  kHour2,          // hh
-  kSecond,         // s
-  kSecond2,        // ss
-  kMarker,         // AM/PM, am/pm, A/P, a/p: the written half for the morning or afternoon
-  kLocaleMarker,   // AMPM: the locale's designators
-  kTime,           // ttttt
-  kGeneral,        // c
-  kEraLetter,      // g
-  kEraAbbrev,      // gg
-  kEraName,        // ggg
-  kEraYear,        // e
-  kEraYear2,       // ee
-  kDateSeparator,  // /
-  kTimeSeparator,  // :
+  kLiteral,             // copied text
+  kDay,                 // d             [d]
+  kDay2,                // dd            [dd]
+  kWeekdayAbbrev,       // ddd
+  kWeekdayName,         // dddd
+  kShortDate,           // ddddd: the locale's short date picture
+  kLongDate,            // dddddd: the locale's long date picture
+  kJaWeekday,           // aaa
+  kJaWeekdayName,       // aaaa
+  kMonth,               // m             [M]
+  kMonth2,              // mm            [MM]
+  kMonthAbbrev,         // mmm
+  kMonthName,           // mmmm
+  kNativeMonth,         // oooo
+  kPictureDayAbbrev,    //               [ddd]: the locale's own weekday names
+  kPictureDayName,      //               [dddd]
+  kPictureMonthAbbrev,  //               [MMM]: the locale's own month names
+  kPictureMonthName,    //               [MMMM]
+  kMinute,              // n, or m right after an hour   [m]
+  kMinute2,             // nn, or mm right after an hour [mm]
+  kYearOfCentury,       //               [y]: 0..99 without a leading zero
+  kYear2,               // yy            [yy]
+  kYear4,               // yyyy: the year without leading zeros (100, 2000)
+  kYear4Padded,         //               [yyy, yyyy]: four digits (0100)
+  kDayOfYear,           // y
+  kWeekdayNumber,       // w
+  kWeekOfYear,          // ww
+  kQuarter,             // q
+  kHour,                // h             [H]: 0..23
+  kHour2,               // hh            [HH]
+  kHour12,              // h with a morning/afternoon marker in the pattern [h]: 1..12
+  kHour12Padded,        // hh with a marker                                 [hh]
+  kSecond,              // s             [s]
+  kSecond2,             // ss            [ss]
+  kMarker,              // AM/PM, am/pm, A/P, a/p: the written half for the morning or afternoon
+  kLocaleMarker,        // AMPM          [tt]: the locale's designators
+  kLocaleMarkerLetter,  //               [t]: their first character
+  kTime,                // ttttt: the locale's time picture
+  kGeneral,             // c, and the empty pattern: the short date and the time
+  kEraLetter,           // g
+  kEraAbbrev,           // gg
+  kEraName,             // ggg           [g, in the Japanese calendar]
+  kEraYear,             // e             [y, in the Japanese calendar]
+  kEraYear2,            // ee            [yy, in the Japanese calendar]
+  kDateSeparator,       // /: the locale's date separator
+  kTimeSeparator,       // :: the locale's time separator
 };
 inline constexpr std::size_t kTokenCount = static_cast<std::size_t>(Token::kTimeSeparator) + 1;
 
@@ -60,11 +72,9 @@ struct Step {
   std::uint32_t textLength = 0;
 };
 
-// A compiled pattern: the steps and the texts they copy.
 struct Program {
   std::string texts;
   std::vector<Step> steps;
-  bool twelveHour = false;
 
   void AddLiteral(std::string_view text) {
     if (text.empty()) {
@@ -89,11 +99,6 @@ struct Program {
                          static_cast<std::uint32_t>(morning.size())});
     texts.append(morning);
     texts.append(afternoon);
-    twelveHour = true;
-  }
-
-  std::string_view Text(std::uint32_t start, std::uint32_t length) const {
-    return std::string_view(texts).substr(start, length);
   }
 };
 
