@@ -102,12 +102,16 @@ MIREL_HOT_INLINE void ApplyPicture(Applier& a, const Step&) {
 }
 
 // The short date, then the time when there is one; the time alone on day 0.
+MIREL_HOT_INLINE const Program& GeneralForm(const LocalePictures& pictures,
+                                            const DateTimeParts& parts) {
+  if (parts.dayNumber == 0) {
+    return pictures.time;
+  }
+  return parts.secondOfDay == 0 ? pictures.shortDate : pictures.dateAndTime;
+}
+
 MIREL_HOT_INLINE void ApplyGeneral(Applier& a, const Step&) {
-  const LocalePictures& pictures = a.lookups.Pictures();
-  const Program& form = a.parts.dayNumber == 0     ? pictures.time
-                        : a.parts.secondOfDay == 0 ? pictures.shortDate
-                                                   : pictures.dateAndTime;
-  ApplySteps(a.sink, form, a.parts, a.locale, a.lookups);
+  ApplySteps(a.sink, GeneralForm(a.lookups.Pictures(), a.parts), a.parts, a.locale, a.lookups);
 }
 
 template <const std::string EraInfo::*text>
@@ -139,6 +143,13 @@ MIREL_HOT_INLINE void ApplyLocaleText(Applier& a, const Step&) {
   a.sink += a.locale.*text;
 }
 
+// The morning or the afternoon half, written in the pattern just before the step's text.
+template <std::uint32_t halfLength>
+MIREL_HOT_INLINE void ApplyMarker(Applier& a, const Step& step) {
+  const std::uint32_t half = a.parts.hour >= 12 ? halfLength : 0;
+  a.sink += std::string_view(a.texts + step.textStart - 2 * halfLength + half, halfLength);
+}
+
 MIREL_HOT_INLINE void ApplyLocaleMarker(Applier& a, const Step&) {
   a.sink += a.parts.hour >= 12 ? a.locale.pmDesignator : a.locale.amDesignator;
 }
@@ -168,9 +179,7 @@ constexpr Entry<token, Handler> On(Handler handler) {
 // pointers: every handler is known where it is called, so each is inlined into the one jump of
 // ApplyStep; calls through pointers show in bench/bench_format.
 constexpr std::tuple kApplyHandlers{
-    On<Token::kLiteral>([](Applier& a, const Step& step) {
-      a.sink += std::string_view(a.texts + step.textStart, step.textLength);
-    }),
+    On<Token::kLiteral>([](Applier&, const Step&) {}),
     On<Token::kDay>(&ApplyNumber<&DateTimeParts::day, 1>),
     On<Token::kDay2>(&ApplyNumber<&DateTimeParts::day, 2>),
     On<Token::kWeekdayAbbrev>(&ApplyDayName<&LocaleData::dayAbbreviations>),
@@ -206,10 +215,8 @@ constexpr std::tuple kApplyHandlers{
     On<Token::kHour12Padded>(&ApplyHour12<2>),
     On<Token::kSecond>(&ApplyNumber<&DateTimeParts::second, 1>),
     On<Token::kSecond2>(&ApplyNumber<&DateTimeParts::second, 2>),
-    On<Token::kMarker>([](Applier& a, const Step& step) {
-      const std::uint32_t half = a.parts.hour >= 12 ? step.textLength : 0;
-      a.sink += std::string_view(a.texts + step.textStart + half, step.textLength);
-    }),
+    On<Token::kMarker>(&ApplyMarker<2>),
+    On<Token::kLetterMarker>(&ApplyMarker<1>),
     On<Token::kLocaleMarker>(&ApplyLocaleMarker),
     On<Token::kLocaleMarkerLetter>(&ApplyLocaleMarkerLetter),
     On<Token::kTime>(&ApplyPicture<&LocalePictures::time>),
@@ -244,6 +251,9 @@ MIREL_HOT_INLINE void ApplyStepsInline(TextSink& sink, const Program& program,
   Applier applier{sink, parts, locale, program.texts.data(), lookups};
   for (const Step& step : program.steps) {
     ApplyStep(applier, step, std::make_index_sequence<kTokenCount>());
+    if (step.textLength != 0) {
+      sink += std::string_view(applier.texts + step.textStart, step.textLength);
+    }
   }
 }
 
@@ -259,7 +269,13 @@ void AppendProgram(std::string& out, const Program& program, DateValue value,
   const DateTimeParts parts = SplitDateValue(value);
   TextSink sink(out);
   Lookups lookups(parts, locale);
-  ApplyStepsInline(sink, program, parts, locale, lookups);
+  // The general form alone, the clock's default caption, is its picture's steps: applied here
+  // rather than as a step of its own.
+  const bool generalAlone = program.steps.size() == 1 &&
+                            program.steps[0].token == Token::kGeneral &&
+                            program.steps[0].textLength == 0;
+  ApplyStepsInline(sink, generalAlone ? GeneralForm(lookups.Pictures(), parts) : program, parts,
+                   locale, lookups);
   sink.Flush();
 }
 

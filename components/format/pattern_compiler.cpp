@@ -82,8 +82,9 @@ void CompileEscaped(Compiler& c) {
 }
 
 // A marker written as its two halves: "AM/PM" (halves of two letters) or "A/P" (of one).
-void TakeMarker(Compiler& c, std::size_t halfLength) {
-  c.out.AddMarker(c.p.substr(c.pos, halfLength), c.p.substr(c.pos + halfLength + 1, halfLength));
+void TakeMarker(Compiler& c, Token marker, std::size_t halfLength) {
+  c.out.AddMarker(marker, c.p.substr(c.pos, halfLength),
+                  c.p.substr(c.pos + halfLength + 1, halfLength));
   c.pos += 2 * halfLength + 1;
   c.afterHour = false;
   c.twelveHour = true;
@@ -91,12 +92,12 @@ void TakeMarker(Compiler& c, std::size_t halfLength) {
 
 void CompileA(Compiler& c) {
   if (c.At("am/pm")) {
-    TakeMarker(c, 2);
+    TakeMarker(c, Token::kMarker, 2);
   } else if (c.At("ampm")) {
     c.twelveHour = true;
     c.Take(Token::kLocaleMarker, 4);
   } else if (c.At("a/p")) {
-    TakeMarker(c, 1);
+    TakeMarker(c, Token::kLetterMarker, 1);
   } else if (const std::size_t run = c.Run(); run >= 4) {
     c.Take(Token::kJaWeekdayName, 4);
   } else if (run == 3) {
@@ -208,6 +209,9 @@ constexpr std::array<CompileHandler, 256> kCompileHandlers = [] {
   return table;
 }();
 
+// Longer than any pattern typed by hand (in bytes).
+constexpr std::size_t kTypedPatternLength = 64;
+
 // The marker may stand after the hours it governs ("h:nn AM/PM"), so they are turned once the
 // whole pattern is read.
 void UseTwelveHourClock(Program& program) {
@@ -230,10 +234,11 @@ Program CompilePattern(std::string_view pattern) {
     out.AddToken(Token::kGeneral);
     return out;
   }
-  // Neither the steps nor the texts outgrow the pattern they are taken from: one allocation
-  // each, no copying as they grow.
-  out.steps.reserve(pattern.size());
+  // The texts never outgrow the pattern they are taken from, nor the steps its length: one
+  // allocation each for a typed pattern, no copying as they grow. The steps of a long pattern
+  // grow as usual, so that a long quoted text does not hold room for a step of each byte.
   out.texts.reserve(pattern.size());
+  out.steps.reserve(std::min<std::size_t>(pattern.size(), kTypedPatternLength));
   Compiler c{pattern, out};
   while (c.pos < pattern.size()) {
     kCompileHandlers[static_cast<unsigned char>(pattern[c.pos])](c);

@@ -14,7 +14,7 @@ namespace mirel::format_detail {
 // What a step writes. The comments name the letters of a pattern, and in brackets those of a
 // locale picture, that compile to the token.
 enum class Token : std::uint8_t {
-  kLiteral,             // copied text
+  kLiteral,             // nothing but the step's text
   kDay,                 // d             [d]
   kDay2,                // dd            [dd]
   kWeekdayAbbrev,       // ddd
@@ -48,7 +48,8 @@ enum class Token : std::uint8_t {
   kHour12Padded,        // hh with a marker                                 [hh]
   kSecond,              // s             [s]
   kSecond2,             // ss            [ss]
-  kMarker,              // AM/PM, am/pm, A/P, a/p: the written half for the morning or afternoon
+  kMarker,              // AM/PM, am/pm: the written half for the morning or afternoon
+  kLetterMarker,        // A/P, a/p
   kLocaleMarker,        // AMPM          [tt]: the locale's designators
   kLocaleMarkerLetter,  //               [t]: their first character
   kTime,                // ttttt: the locale's time picture
@@ -63,11 +64,12 @@ enum class Token : std::uint8_t {
 };
 inline constexpr std::size_t kTokenCount = static_cast<std::size_t>(Token::kTimeSeparator) + 1;
 
-// Twelve bytes: a long pattern makes a step of nearly every byte.
+// What a step writes: its token's own output, then its text, the literal that follows the token
+// in the pattern ("年" after yyyy), so that most literals cost no step of their own. Twelve
+// bytes: a long pattern makes a step of nearly every byte.
 struct Step {
   Token token = Token::kLiteral;
-  // Literal text, or the morning half of a marker, as a slice of Program::texts. The afternoon
-  // half of a marker follows it, of the same length.
+  // A slice of Program::texts. A marker's two halves stand in the texts just before it.
   std::uint32_t textStart = 0;
   std::uint32_t textLength = 0;
 };
@@ -76,29 +78,29 @@ struct Program {
   std::string texts;
   std::vector<Step> steps;
 
+  // The last step's text always ends where the texts end, so a literal extends it; neighbouring
+  // literals are joined on the way.
   void AddLiteral(std::string_view text) {
     if (text.empty()) {
       return;
     }
-    // Neighbouring literals are joined, so "年" + "(" costs one append when applied.
-    if (!steps.empty() && steps.back().token == Token::kLiteral &&
-        steps.back().textStart + steps.back().textLength == texts.size()) {
-      steps.back().textLength += static_cast<std::uint32_t>(text.size());
-    } else {
-      steps.push_back(Step{Token::kLiteral, static_cast<std::uint32_t>(texts.size()),
-                           static_cast<std::uint32_t>(text.size())});
+    if (steps.empty()) {
+      AddToken(Token::kLiteral);
     }
+    steps.back().textLength += static_cast<std::uint32_t>(text.size());
     texts.append(text);
   }
 
-  void AddToken(Token token) { steps.push_back(Step{token, 0, 0}); }
+  void AddToken(Token token) {
+    steps.push_back(Step{token, static_cast<std::uint32_t>(texts.size()), 0});
+  }
 
-  // The two halves are of one length ("AM" "PM", "a" "p").
-  void AddMarker(std::string_view morning, std::string_view afternoon) {
-    steps.push_back(Step{Token::kMarker, static_cast<std::uint32_t>(texts.size()),
-                         static_cast<std::uint32_t>(morning.size())});
+  // The two halves are of one length: two letters for kMarker ("AM" "PM"), one for
+  // kLetterMarker ("a" "p").
+  void AddMarker(Token marker, std::string_view morning, std::string_view afternoon) {
     texts.append(morning);
     texts.append(afternoon);
+    AddToken(marker);
   }
 };
 

@@ -30,10 +30,15 @@ class TextSink {
     if (text.size() > kCapacity - used_) {
       return AppendLong(text);
     }
-    // Most pieces are a few bytes: a plain loop beats a call to memcpy here.
+    // Most pieces are a few bytes: a plain loop beats a call to memcpy here, and a separator of
+    // one byte, the commonest piece, skips the loop's set-up.
     char* to = buffer_ + used_;
-    for (char c : text) {
-      *to++ = c;
+    if (text.size() == 1) {
+      *to = text[0];
+    } else {
+      for (char c : text) {
+        *to++ = c;
+      }
     }
     used_ += text.size();
     return *this;
@@ -50,10 +55,12 @@ class TextSink {
     const auto digits = static_cast<unsigned>(value < 0 ? 0 : value);
     // Days, months, hours, minutes and seconds: the caption's common case, kept inline.
     if (digits < 100 && minDigits <= 2) {
-      if (minDigits == 2 || digits >= 10) {  // the pattern decides first, predictably
-        buffer_[used_++] = static_cast<char>('0' + digits / 10);
-      }
-      buffer_[used_++] = static_cast<char>('0' + digits % 10);
+      // Without a branch on the value: whether an hour of "h" has one digit or two is as good as
+      // random to the processor. With one, the units overwrite the tens.
+      const std::size_t two = (minDigits == 2) | (digits >= 10);
+      buffer_[used_] = static_cast<char>('0' + digits / 10);
+      buffer_[used_ + two] = static_cast<char>('0' + digits % 10);
+      used_ += 1 + two;
       return;
     }
     if (digits < 10000 && minDigits <= 4 && (digits >= 1000 || minDigits == 4)) {
