@@ -36,21 +36,10 @@ void FormatPattern::AppendTo(std::string& out, DateValue value, const LocaleData
   format_detail::AppendProgram(out, compiled_->program, value, locale);
 }
 
-namespace {
-
-// The caption formats the same pattern twice a second: the last compiled pattern is kept.
-const FormatPattern& CachedPattern(std::string_view pattern) {
-  thread_local std::optional<FormatPattern> last;
-  if (!last || last->Pattern() != pattern) {
-    last.emplace(pattern);
-  }
-  return *last;
-}
-
-}  // namespace
-
 std::string Format(DateValue value, std::string_view pattern, const LocaleData& locale) {
-  return CachedPattern(pattern).Apply(value, locale);
+  std::string out;
+  format_detail::AppendProgram(out, format_detail::CompilePattern(pattern), value, locale);
+  return out;
 }
 
 std::string Format(DateValue value, std::string_view pattern) {
