@@ -11,8 +11,9 @@ namespace mirel {
 namespace {
 
 struct CurrentLocaleState {
-  LocaleData locale = BuiltInJapaneseLocale();
-  std::optional<format_detail::LocalePictures> pictures;  // of `locale`, once compiled
+  // None until SetCurrentLocale: the built-in locale is used as it is, not copied.
+  std::optional<LocaleData> set;
+  std::optional<format_detail::LocalePictures> pictures;  // of the current locale, once compiled
 };
 
 CurrentLocaleState& State() {
@@ -22,28 +23,29 @@ CurrentLocaleState& State() {
 
 // Once per locale: kept out of line, so that the lookup before every picture stays short.
 [[gnu::noinline]] void CompilePictures(CurrentLocaleState& state) {
-  state.pictures.emplace(format_detail::CompileLocalePictures(state.locale));
+  state.pictures.emplace(format_detail::CompileLocalePictures(CurrentLocale()));
 }
 
 }  // namespace
 
 const LocaleData& CurrentLocale() {
-  return State().locale;
+  const CurrentLocaleState& state = State();
+  return state.set ? *state.set : BuiltInJapaneseLocale();
 }
 
 void SetCurrentLocale(LocaleData locale) {
   CurrentLocaleState& state = State();
-  state.locale = std::move(locale);
+  state.set.emplace(std::move(locale));
   state.pictures.reset();
 }
 
 namespace format_detail {
 
 const LocalePictures* PicturesIfCurrent(const LocaleData& locale) {
-  CurrentLocaleState& state = State();
-  if (&locale != &state.locale) {
+  if (&locale != &CurrentLocale()) {
     return nullptr;
   }
+  CurrentLocaleState& state = State();
   if (!state.pictures) {
     CompilePictures(state);
   }
