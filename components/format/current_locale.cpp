@@ -13,6 +13,7 @@ namespace {
 struct CurrentLocaleState {
   // None until SetCurrentLocale: the built-in locale is used as it is, not copied.
   std::optional<LocaleData> set;
+  const LocaleData* current = &BuiltInJapaneseLocale();   // the set one, or the built-in one
   std::optional<format_detail::LocalePictures> pictures;  // of the current locale, once compiled
 };
 
@@ -23,29 +24,28 @@ CurrentLocaleState& State() {
 
 // Once per locale: kept out of line, so that the lookup before every picture stays short.
 [[gnu::noinline]] void CompilePictures(CurrentLocaleState& state) {
-  state.pictures.emplace(format_detail::CompileLocalePictures(CurrentLocale()));
+  state.pictures.emplace(format_detail::CompileLocalePictures(*state.current));
 }
 
 }  // namespace
 
 const LocaleData& CurrentLocale() {
-  const CurrentLocaleState& state = State();
-  return state.set ? *state.set : BuiltInJapaneseLocale();
+  return *State().current;
 }
 
 void SetCurrentLocale(LocaleData locale) {
   CurrentLocaleState& state = State();
-  state.set.emplace(std::move(locale));
+  state.current = &state.set.emplace(std::move(locale));
   state.pictures.reset();
 }
 
 namespace format_detail {
 
 const LocalePictures* PicturesIfCurrent(const LocaleData& locale) {
-  if (&locale != &CurrentLocale()) {
+  CurrentLocaleState& state = State();
+  if (&locale != state.current) {
     return nullptr;
   }
-  CurrentLocaleState& state = State();
   if (!state.pictures) {
     CompilePictures(state);
   }
