@@ -48,8 +48,22 @@ struct Compiler {
     pos += length;
   }
 
+  // The texts never outgrow the rest of the pattern they are taken from: room for all of them
+  // is made at the first, so that they never move as they grow, and a pattern whose literals
+  // come late or not at all (yyyy/mm/dd hh:nn:ss) keeps them in the string's own small buffer.
+  void MakeRoomForTexts() {
+    if (out.texts.empty()) {
+      out.texts.reserve(p.size() - pos);
+    }
+  }
+
+  void Literal(std::string_view text) {
+    MakeRoomForTexts();
+    out.AddLiteral(text);
+  }
+
   void Copy(std::size_t length) {
-    out.AddLiteral(p.substr(pos, length));
+    Literal(p.substr(pos, length));
     pos += length;
   }
 
@@ -66,7 +80,7 @@ using CompileHandler = void (*)(Compiler&);
 void CompileQuoted(Compiler& c) {
   const std::size_t close = c.p.find('"', c.pos + 1);
   const std::size_t end = close == std::string_view::npos ? c.p.size() : close;
-  c.out.AddLiteral(c.p.substr(c.pos + 1, end - c.pos - 1));
+  c.Literal(c.p.substr(c.pos + 1, end - c.pos - 1));
   c.pos = close == std::string_view::npos ? c.p.size() : close + 1;
 }
 
@@ -77,12 +91,13 @@ void CompileEscaped(Compiler& c) {
     return;
   }
   const std::size_t length = Utf8CharacterAt(c.p, c.pos + 1).length;
-  c.out.AddLiteral(c.p.substr(c.pos + 1, length));
+  c.Literal(c.p.substr(c.pos + 1, length));
   c.pos += 1 + length;
 }
 
 // A marker written as its two halves: "AM/PM" (halves of two letters) or "A/P" (of one).
 void TakeMarker(Compiler& c, Token marker, std::size_t halfLength) {
+  c.MakeRoomForTexts();
   c.out.AddMarker(marker, c.p.substr(c.pos, halfLength),
                   c.p.substr(c.pos + halfLength + 1, halfLength));
   c.pos += 2 * halfLength + 1;
@@ -234,10 +249,8 @@ Program CompilePattern(std::string_view pattern) {
     out.AddToken(Token::kGeneral);
     return out;
   }
-  // The texts never outgrow the pattern they are taken from, nor the steps its length: one
-  // allocation each for a typed pattern, no copying as they grow. The steps of a long pattern
-  // grow as usual, so that a long quoted text does not hold room for a step of each byte.
-  out.texts.reserve(pattern.size());
+  // The steps never outnumber the pattern's bytes: one allocation for a typed pattern. Those of a
+  // long pattern grow as usual, so that a long quoted text holds no room for a step a byte.
   out.steps.reserve(std::min<std::size_t>(pattern.size(), kTypedPatternLength));
   Compiler c{pattern, out};
   while (c.pos < pattern.size()) {
