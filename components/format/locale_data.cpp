@@ -32,43 +32,51 @@ constexpr EraText kEras[] = {
     {2019, 5, 1, "R", "令", "令和"},
 };
 
-// The names are copied from tables in loops: written as one initialiser, every string became
+// The names are copied from tables in loops: written out in the initialiser, every string became
 // code of its own in the Windows program, whose size is limited.
 template <std::size_t count>
-void Fill(std::array<std::string, count>& names, const char* const (&texts)[count]) {
+std::array<std::string, count> Names(const char* const (&texts)[count]) {
+  std::array<std::string, count> names;
   for (std::size_t i = 0; i < count; ++i) {
     names[i] = texts[i];
   }
+  return names;
 }
 
-LocaleData MakeJapaneseLocale() {
-  LocaleData locale;
-  locale.shortDatePicture = "yyyy/MM/dd";
-  locale.longDatePicture = "yyyy'年'M'月'd'日'";
-  locale.timePicture = "H:mm:ss";
-  locale.amDesignator = "午前";
-  locale.pmDesignator = "午後";
-  locale.dateSeparator = "/";
-  locale.timeSeparator = ":";
-  // Month and weekday names stay English here, so that patterns written with mmm/mmmm/ddd/dddd
-  // for English names keep giving them; aaa/aaaa and oooo, and the locale's own date pictures,
-  // are where the Japanese forms are asked for.
-  Fill(locale.monthNames, kEnglishMonths);
-  Fill(locale.monthAbbreviations, kEnglishMonthAbbreviations);
-  Fill(locale.nativeMonthNames, kJapaneseMonths);
-  Fill(locale.dayNames, kEnglishDays);
-  Fill(locale.dayAbbreviations, kEnglishDayAbbreviations);
-  Fill(locale.japaneseDayNames, kJapaneseDays);
-  Fill(locale.japaneseDayAbbreviations, kJapaneseDayLetters);
-  Fill(locale.pictureMonthNames, kJapaneseMonths);
-  Fill(locale.pictureMonthAbbreviations, kJapaneseMonths);
-  Fill(locale.pictureDayNames, kJapaneseDays);
-  Fill(locale.pictureDayAbbreviations, kJapaneseDayLetters);
+std::vector<EraInfo> Eras() {
+  std::vector<EraInfo> eras;
   for (const EraText& era : kEras) {
-    locale.eras.push_back(
+    eras.push_back(
         {era.startYear, era.startMonth, era.startDay, era.letter, era.abbreviation, era.name});
   }
-  return locale;
+  return eras;
+}
+
+// Month and weekday names stay English here, so that patterns written with mmm/mmmm/ddd/dddd for
+// English names keep giving them; aaa/aaaa and oooo, and the locale's own date pictures, are
+// where the Japanese forms are asked for.
+LocaleData MakeJapaneseLocale() {
+  return LocaleData{
+      .shortDatePicture = "yyyy/MM/dd",
+      .longDatePicture = "yyyy'年'M'月'd'日'",
+      .timePicture = "H:mm:ss",
+      .amDesignator = "午前",
+      .pmDesignator = "午後",
+      .dateSeparator = "/",
+      .timeSeparator = ":",
+      .monthNames = Names(kEnglishMonths),
+      .monthAbbreviations = Names(kEnglishMonthAbbreviations),
+      .nativeMonthNames = Names(kJapaneseMonths),
+      .dayNames = Names(kEnglishDays),
+      .dayAbbreviations = Names(kEnglishDayAbbreviations),
+      .japaneseDayNames = Names(kJapaneseDays),
+      .japaneseDayAbbreviations = Names(kJapaneseDayLetters),
+      .pictureMonthNames = Names(kJapaneseMonths),
+      .pictureMonthAbbreviations = Names(kJapaneseMonths),
+      .pictureDayNames = Names(kJapaneseDays),
+      .pictureDayAbbreviations = Names(kJapaneseDayLetters),
+      .eras = Eras(),
+  };
 }
 
 }  // namespace
