@@ -21,7 +21,7 @@ namespace {
 
 constexpr char kPattern[] = "yyyy/mm/dd hh:nn:ss";
 constexpr char kStrftimePattern[] = "%Y/%m/%d %H:%M:%S";
-constexpr int kRepetitions = 15;
+constexpr int kRepetitions = 25;
 constexpr std::size_t kInstantCount = 4096;
 
 struct Instants {
