@@ -10,28 +10,26 @@ namespace {
 // The token of a run of one, two, three, and four or more of a picture letter.
 using RunForms = std::array<Token, 4>;
 
+constexpr RunForms OneOrTwo(Token one, Token two) {
+  return {one, two, two, two};
+}
+
 constexpr RunForms kDayForms{Token::kDay, Token::kDay2, Token::kPictureDayAbbrev,
                              Token::kPictureDayName};
 constexpr RunForms kMonthForms{Token::kMonth, Token::kMonth2, Token::kPictureMonthAbbrev,
                                Token::kPictureMonthName};
 constexpr RunForms kYearForms{Token::kYearOfCentury, Token::kYear2, Token::kYear4Padded,
                               Token::kYear4Padded};
-constexpr RunForms kEraYearForms{Token::kEraYear, Token::kEraYear2, Token::kEraYear2,
-                                 Token::kEraYear2};
-constexpr RunForms kEraForms{Token::kEraName, Token::kEraName, Token::kEraName, Token::kEraName};
-
-constexpr RunForms OneOrTwo(Token one, Token two) {
-  return {one, two, two, two};
-}
+constexpr RunForms kEraYearForms = OneOrTwo(Token::kEraYear, Token::kEraYear2);
+constexpr RunForms kEraForms = OneOrTwo(Token::kEraName, Token::kEraName);
+constexpr RunForms kHourForms = OneOrTwo(Token::kHour, Token::kHour2);
+constexpr RunForms kHour12Forms = OneOrTwo(Token::kHour12, Token::kHour12Padded);
+constexpr RunForms kMinuteForms = OneOrTwo(Token::kMinute, Token::kMinute2);
+constexpr RunForms kSecondForms = OneOrTwo(Token::kSecond, Token::kSecond2);
+constexpr RunForms kDesignatorForms = OneOrTwo(Token::kLocaleMarkerLetter, Token::kLocaleMarker);
 
 // The forms of a picture letter; nullptr for a character that is copied as it stands.
 const RunForms* FormsOf(char letter, bool japaneseCalendar) {
-  static constexpr RunForms kHour = OneOrTwo(Token::kHour, Token::kHour2);
-  static constexpr RunForms kHour12 = OneOrTwo(Token::kHour12, Token::kHour12Padded);
-  static constexpr RunForms kMinute = OneOrTwo(Token::kMinute, Token::kMinute2);
-  static constexpr RunForms kSecond = OneOrTwo(Token::kSecond, Token::kSecond2);
-  static constexpr RunForms kDesignator =
-      OneOrTwo(Token::kLocaleMarkerLetter, Token::kLocaleMarker);
   switch (letter) {
     case 'd':
       return &kDayForms;
@@ -42,15 +40,15 @@ const RunForms* FormsOf(char letter, bool japaneseCalendar) {
     case 'g':
       return &kEraForms;
     case 'H':
-      return &kHour;
+      return &kHourForms;
     case 'h':
-      return &kHour12;
+      return &kHour12Forms;
     case 'm':
-      return &kMinute;
+      return &kMinuteForms;
     case 's':
-      return &kSecond;
+      return &kSecondForms;
     case 't':
-      return &kDesignator;
+      return &kDesignatorForms;
     default:
       return nullptr;
   }
