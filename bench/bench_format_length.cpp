@@ -56,7 +56,7 @@ void BM_CompileAndFormat(benchmark::State& state) {
 }
 
 // Of several repetitions the fastest counts: on a shared machine a neighbour's burst can slow
-// any one of them by a quarter.
+// any one of them, and only ever slows it.
 constexpr int kRepetitions = 5;
 
 void Register() {

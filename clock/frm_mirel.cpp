@@ -3,7 +3,6 @@
 #include "clock/sys_menu.h"
 #include "components/datetime/date_value.h"
 #include "components/datetime/now.h"
-#include "components/format/format.h"
 
 namespace mirel {
 
@@ -29,9 +28,14 @@ void frmMirel::Form_Unload() {
 }
 
 void frmMirel::timMirel_Timer() {
+  if (displayPattern_.Pattern() != DisplayFormat) {
+    displayPattern_ = FormatPattern(DisplayFormat);
+  }
+  caption_.clear();
   // Cut to the second that has begun: the refresh runs at the half-seconds, and rounding would
   // show each second half a second early.
-  platform_.window.SetCaption(Format(WholeSecondOf(Now()), DisplayFormat));
+  displayPattern_.AppendTo(caption_, WholeSecondOf(Now()));
+  platform_.window.SetCaption(caption_);
 }
 
 void frmMirel::msgMirel_Message(std::uint32_t message, std::uintptr_t wParam,

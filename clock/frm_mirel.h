@@ -6,6 +6,7 @@
 #include <string>
 
 #include "clock/clock_platform.h"
+#include "components/format/format.h"
 #include "components/settings/settings_store.h"
 
 namespace mirel {
@@ -35,7 +36,8 @@ class frmMirel {
   void Form_Load();
   // Unload: the timer stops and every other window of the program is unloaded.
   void Form_Unload();
-  // Caption <- Format(Now, DisplayFormat).
+  // Caption <- Format(Now, DisplayFormat). DisplayFormat is compiled at the first tick after it
+  // changed, not at every tick.
   void timMirel_Timer();
   // Every message of the window, reported by its MsgHook; only window-menu commands are acted
   // on, and nothing is changed.
@@ -49,6 +51,10 @@ class frmMirel {
   void InstallSysMenu();
 
   Platform platform_;
+  // DisplayFormat compiled. Compared with DisplayFormat at each tick rather than compiled where
+  // DisplayFormat is assigned: the window-menu command assigns it through a reference.
+  FormatPattern displayPattern_{DisplayFormat};
+  std::string caption_;  // the text of the last tick; its buffer is reused
 };
 
 }  // namespace mirel

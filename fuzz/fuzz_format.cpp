@@ -22,6 +22,15 @@ void Check(bool condition) {
   }
 }
 
+// The locale is the current one while this lives; then the built-in one is again.
+class ScopedCurrentLocale {
+ public:
+  explicit ScopedCurrentLocale(const mirel::LocaleData& locale) { mirel::SetCurrentLocale(locale); }
+  ~ScopedCurrentLocale() { mirel::SetCurrentLocale(mirel::BuiltInJapaneseLocale()); }
+  ScopedCurrentLocale(const ScopedCurrentLocale&) = delete;
+  ScopedCurrentLocale& operator=(const ScopedCurrentLocale&) = delete;
+};
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -38,14 +47,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::size_t tab = rest.find('\t');
   const std::string_view pattern = tab == std::string_view::npos ? rest : rest.substr(tab + 1);
   try {
-    const std::string viaCache = mirel::Format(value, pattern);
-    // The compiled pattern and the cached one must agree.
-    Check(mirel::FormatPattern(pattern).Apply(value) == viaCache);
+    // Format() and a pattern compiled once must agree.
+    Check(mirel::FormatPattern(pattern).Apply(value) == mirel::Format(value, pattern));
     // The same bytes as the locale's own pictures, which ddddd, dddddd, ttttt and c expand.
     mirel::LocaleData locale = mirel::BuiltInJapaneseLocale();
     locale.shortDatePicture = locale.longDatePicture = locale.timePicture = std::string(pattern);
     static const mirel::FormatPattern localeForms("ddddd|dddddd|ttttt|c");
-    localeForms.Apply(value, locale);
+    const std::string withOwnPictures = localeForms.Apply(value, locale);
+    // As the current locale its pictures are kept from one call to the next: they must be
+    // those of this input's locale, not of the one before.
+    {
+      const ScopedCurrentLocale current(locale);
+      Check(localeForms.Apply(value) == withOwnPictures);
+    }
     locale.japaneseCalendar = true;  // g and y of the pictures then read the era
     localeForms.Apply(value, locale);
   } catch (const mirel::RunTimeError&) {

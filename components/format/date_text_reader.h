@@ -1,7 +1,16 @@
 // Reads a text as a date, the way Format reads a text value and the holiday list reads its
-// dates. Accepted: y/m/d and m/d with "/", "-" or the locale's separator, with or without
-// leading zeros; 2000年1月2日 and 1月2日; era forms (平成12年1月2日, H12/1/2); spaces around; an
-// optional time part (README lists every form).
+// dates. Full-width digits, "／", "－", "：", "．" and the ideographic space are first read as
+// their ASCII forms; "_" below is any run of blanks and tabs, [ ] is optional.
+//   text  = [_] [era [_]] date [time] [_]
+//   era   = the era's name, abbreviation or letter (letters in either case): 平成, 平, H
+//   date  = year 年 [_] month 月 [_] day 日 | month 月 [_] day 日    (元年: an era's year 1)
+//         | n sep n [sep n]        sep: "/", "-" or the locale's, the same both times
+//   time  = _ [meridiem [_]] clock [[_] meridiem]    (after 日 the _ may be left out)
+//   clock = hour 時 [minute 分 [second 秒]] | hour tsep minute [tsep second]
+//           tsep: ":" or the locale's; meridiem: the locale's designators, am, a, pm, p
+// Numbers follow the order of the locale's short date, two numbers that of its month and day;
+// a first number of four digits is always the year. Years have 1..4 digits (1 or 2: 1930..2029),
+// the rest 1 or 2. An era takes the 年 form or three numbers. Impossible dates are no dates.
 #pragma once
 
 #include <optional>

@@ -4,23 +4,42 @@
 
 #include "components/datetime/now.h"
 #include "components/format/date_text_reader.h"
+#include "components/format/pattern_applier.h"
+#include "components/format/pattern_compiler.h"
 
 namespace mirel {
-namespace {
 
-// The caption formats the same pattern twice a second: the last compiled pattern is kept.
-const FormatPattern& CachedPattern(std::string_view pattern) {
-  thread_local std::optional<FormatPattern> last;
-  if (!last || last->Pattern() != pattern) {
-    last.emplace(pattern);
-  }
-  return *last;
+struct FormatPattern::Compiled {
+  std::string pattern;
+  format_detail::Program program;
+};
+
+FormatPattern::FormatPattern(std::string_view pattern)
+    : compiled_(std::make_unique<Compiled>(
+          Compiled{std::string(pattern), format_detail::CompilePattern(pattern)})) {}
+
+FormatPattern::~FormatPattern() = default;
+FormatPattern::FormatPattern(FormatPattern&&) noexcept = default;
+FormatPattern& FormatPattern::operator=(FormatPattern&&) noexcept = default;
+
+const std::string& FormatPattern::Pattern() const {
+  return compiled_->pattern;
 }
 
-}  // namespace
+std::string FormatPattern::Apply(DateValue value, const LocaleData& locale) const {
+  std::string out;
+  AppendTo(out, value, locale);
+  return out;
+}
+
+void FormatPattern::AppendTo(std::string& out, DateValue value, const LocaleData& locale) const {
+  format_detail::AppendProgram(out, compiled_->program, value, locale);
+}
 
 std::string Format(DateValue value, std::string_view pattern, const LocaleData& locale) {
-  return CachedPattern(pattern).Apply(value, locale);
+  std::string out;
+  format_detail::AppendProgram(out, format_detail::CompilePattern(pattern), value, locale);
+  return out;
 }
 
 std::string Format(DateValue value, std::string_view pattern) {

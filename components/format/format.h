@@ -20,8 +20,11 @@ std::string Format(std::string_view text, std::string_view pattern);
 std::string Format(DateValue value, std::string_view pattern, const LocaleData& locale);
 std::string Format(std::string_view text, std::string_view pattern, const LocaleData& locale);
 
-// A pattern tokenised once, for callers that format the same pattern again and again (the clock
-// caption, twice a second). Format() itself keeps the last pattern it compiled.
+// A pattern compiled once, for callers that format the same pattern again and again (the clock
+// caption, twice a second); Format() compiles its pattern on every call. Compiling takes time
+// linear in the pattern's length. A compiled pattern follows a change of the current locale: it
+// names the locale's date and time pictures (ddddd, dddddd, ttttt, c, the empty pattern) and
+// writes them as the locale has them when applied.
 class FormatPattern {
  public:
   explicit FormatPattern(std::string_view pattern);

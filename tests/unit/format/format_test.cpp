@@ -289,7 +289,7 @@ TEST(FormatPatternTest, CompiledOnceAndReused) {
   moved.AppendTo(out, 36527.5);
   EXPECT_EQ(out, "at 2000/01/02 12:00:00");
   EXPECT_EQ(FormatPattern("").Apply(36527.5), "2000/01/02 12:00:00");
-  // The cache inside Format() must follow a change of pattern.
+  // Format() must follow a change of pattern.
   EXPECT_EQ(Format(Sample(), "yyyy"), "2000");
   EXPECT_EQ(Format(Sample(), "mm"), "01");
   EXPECT_EQ(Format(Sample(), "yyyy"), "2000");

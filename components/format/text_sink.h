@@ -1,18 +1,15 @@
-// Pieces of Format shared by the pattern engine and the locale pictures: numbers, eras and the
-// locale's own date and time forms. Internal to the format library.
+// The buffer the pattern applier writes into, with its number writer. Internal to the format
+// library.
 #pragma once
 
 #include <cstddef>
 #include <string>
 #include <string_view>
 
-#include "components/datetime/date_value.h"
-#include "components/format/locale_data.h"
-
 // For the few small steps of applying a pattern that GCC would otherwise keep out of line: forced
 // inline where the build is made for speed (the native builds and benchmarks), left to the
 // compiler where it is made for size (the Windows program, -Os), which formats its caption only
-// twice a second and would grow by some 4 KB.
+// twice a second and would grow by every copy.
 #ifdef __OPTIMIZE_SIZE__
 #define MIREL_HOT_INLINE inline
 #else
@@ -33,10 +30,15 @@ class TextSink {
     if (text.size() > kCapacity - used_) {
       return AppendLong(text);
     }
-    // Most pieces are a few bytes: a plain loop beats a call to memcpy here.
+    // Most pieces are a few bytes: a plain loop beats a call to memcpy here, and a separator of
+    // one byte, the commonest piece, skips the loop's set-up.
     char* to = buffer_ + used_;
-    for (char c : text) {
-      *to++ = c;
+    if (text.size() == 1) {
+      *to = text[0];
+    } else {
+      for (char c : text) {
+        *to++ = c;
+      }
     }
     used_ += text.size();
     return *this;
@@ -45,7 +47,7 @@ class TextSink {
 
   // value (>= 0) in decimal, padded with zeros to minDigits (at most 10): Number(7, 2) is "07".
   // Forced inline where built for speed: GCC otherwise keeps it out of the large switch that
-  // applies a pattern, and the call costs about a fifth of the caption pattern's time.
+  // applies a pattern, and the call shows in bench/bench_format.
   MIREL_HOT_INLINE void Number(int value, int minDigits) {
     if (kCapacity - used_ < 12) {
       Flush();
@@ -53,10 +55,12 @@ class TextSink {
     const auto digits = static_cast<unsigned>(value < 0 ? 0 : value);
     // Days, months, hours, minutes and seconds: the caption's common case, kept inline.
     if (digits < 100 && minDigits <= 2) {
-      if (minDigits == 2 || digits >= 10) {  // the pattern decides first, predictably
-        buffer_[used_++] = static_cast<char>('0' + digits / 10);
-      }
-      buffer_[used_++] = static_cast<char>('0' + digits % 10);
+      // Without a branch on the value: whether an hour of "h" has one digit or two is as good as
+      // random to the processor. With one, the units overwrite the tens.
+      const std::size_t two = (minDigits == 2) | (digits >= 10);
+      buffer_[used_] = static_cast<char>('0' + digits / 10);
+      buffer_[used_ + two] = static_cast<char>('0' + digits % 10);
+      used_ += 1 + two;
       return;
     }
     if (digits < 10000 && minDigits <= 4 && (digits >= 1000 || minDigits == 4)) {
@@ -84,21 +88,5 @@ class TextSink {
   std::size_t used_ = 0;
   char buffer_[kCapacity];
 };
-
-// The era holding the date, or nullptr for a date before the first era (before 明治).
-const EraInfo* EraOf(const DateTimeParts& parts, const LocaleData& locale);
-
-// The year counted in the era (its first year is 1); the Gregorian year before the first era.
-int EraYear(const DateTimeParts& parts, const EraInfo* era);
-
-// A Windows NLS picture (yyyy/MM/dd, H:mm:ss, tt, 'quoted') applied to the parts.
-void AppendLocalePicture(TextSink& out, std::string_view picture, const DateTimeParts& parts,
-                         const LocaleData& locale);
-
-// The general form: the short date, then the time when there is one; the time alone on day 0.
-void AppendGeneralForm(TextSink& out, const DateTimeParts& parts, const LocaleData& locale);
-
-// The week of the year, weeks starting on Sunday and week 1 holding 1 January: 1..54.
-int WeekOfYear(const DateTimeParts& parts);
 
 }  // namespace mirel::format_detail
