@@ -15,6 +15,9 @@ UINT SystemDpi();
 UINT WindowDpi(HWND window);
 // AdjustWindowRectEx at the given DPI: the window rectangle around a client rectangle.
 void AdjustWindowRectForDpi(RECT& rect, DWORD style, DWORD exStyle, UINT dpi);
+// GetSystemMetrics at the given DPI (SM_CXSMICON for a window's small icon there); the system
+// DPI's value before Windows 10 1607.
+int SystemMetricForDpi(int index, UINT dpi);
 
 // Rounded to the nearest pixel.
 int TwipsToPixels(double twips, UINT dpi);

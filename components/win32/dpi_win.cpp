@@ -44,6 +44,12 @@ void AdjustWindowRectForDpi(RECT& rect, DWORD style, DWORD exStyle, UINT dpi) {
   }
 }
 
+int SystemMetricForDpi(int index, UINT dpi) {
+  using MetricFunction = int(WINAPI*)(int, UINT);
+  static const auto metricForDpi = User32Function<MetricFunction>("GetSystemMetricsForDpi");
+  return metricForDpi != nullptr ? metricForDpi(index, dpi) : ::GetSystemMetrics(index);
+}
+
 int TwipsToPixels(double twips, UINT dpi) {
   return static_cast<int>(std::lround(twips * dpi / kTwipsPerInch));
 }

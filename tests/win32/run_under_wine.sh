@@ -12,7 +12,18 @@ e2e=$(dirname "$0")/../e2e
 bash "$e2e/prepare.sh" >/dev/null
 source "$e2e/lib.sh"
 e2e_setup
-e2e_wine_env "$E2E_WINE" "$program" "$@"
+# The day icons' picture for the README, drawn by the icon test; kept as
+# $MIREL_E2E_WORK/taskbar_icons.png and copied to docs/ with MIREL_UPDATE_DOCS=1.
+picture=$MIREL_E2E_WORK/taskbar_icons.bmp
+rm -f "$picture"
+MIREL_ICON_PICTURE="Z:$picture" e2e_wine_env "$E2E_WINE" "$program" "$@"
+if [ -f "$picture" ]; then
+  # Three times enlarged, pixel for pixel, so that the 16-pixel icons can be seen.
+  convert "$picture" -scale 300% "$MIREL_E2E_WORK/taskbar_icons.png"
+  if [ "${MIREL_UPDATE_DOCS:-}" = 1 ]; then
+    cp "$MIREL_E2E_WORK/taskbar_icons.png" "$(dirname "$0")/../../docs/taskbar_icons.png"
+  fi
+fi
 # The window menu's Japanese texts must read right where the ANSI code page is not 932: its test
 # once more, in an English locale (code page 1252), in the same prefix and display.
 if [ $# -eq 0 ]; then
