@@ -15,6 +15,9 @@ class WindowHost {
  public:
   virtual ~WindowHost() = default;
   virtual void SetCaption(const std::string& caption) = 0;  // UTF-8
+  // Shows the day of the month (1 .. 31) in the window's icons, drawn at the window's DPI: a
+  // taskbar that hides its buttons' labels still shows the date.
+  virtual void ShowDay(int dayOfMonth) = 0;
   virtual void SetWindowState(WindowState state) = 0;
   // Unloads the window: its Unload event runs, and for the clock the program ends.
   virtual void Unload() = 0;

@@ -12,6 +12,9 @@
 namespace mirel {
 namespace {
 
+// The portable clock spells this Windows value as a plain number.
+static_assert(kDpiChangedMessage == WM_DPICHANGED);
+
 constexpr UINT_PTR kTimerId = 1;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_APPWINDOW | WS_EX_WINDOWEDGE;
@@ -64,6 +67,8 @@ void ClockWindow::Load() {
   RunHandler([this] { form_.Form_Load(); });
   if (Handle() != nullptr) {
     ::ShowWindow(Handle(), SW_SHOWMINIMIZED);
+    // After the window shows: loading the DLL must not hold up the clock's start.
+    sessions_.Register(Handle());
   }
 }
 
@@ -101,6 +106,11 @@ LRESULT ClockWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
         Tick();
       }
       return TRUE;
+    case WM_WTSSESSION_CHANGE:
+      if (wParam == WTS_SESSION_UNLOCK) {
+        Tick();
+      }
+      return 0;
     case WM_SETTINGCHANGE:
       OnSettingChange(lParam);
       break;
@@ -138,6 +148,8 @@ void ClockWindow::OnGetMinMaxInfo(MINMAXINFO& info) const {
 void ClockWindow::OnDestroy() {
   RunHandler([this] { form_.Form_Unload(); });
   ::KillTimer(Handle(), kTimerId);  // whatever the handler did
+  sessions_.Unregister();
+  dayIcons_.Clear(Handle());
   ::PostQuitMessage(0);
 }
 
@@ -175,6 +187,10 @@ void ClockWindow::SetCaption(const std::string& caption) {
     return;
   }
   ::SetWindowTextW(Handle(), win32::Utf8ToWide(caption).c_str());
+}
+
+void ClockWindow::ShowDay(int dayOfMonth) {
+  dayIcons_.Show(Handle(), dayOfMonth);
 }
 
 void ClockWindow::SetWindowState(WindowState state) {

@@ -1,13 +1,17 @@
 // The clock window on Windows: the real window behind frmMirel. It implements the platform
 // interfaces frmMirel talks to and forwards the window's events to frmMirel's handlers, each in
-// a guard that shows a failure in a message box and keeps the program running.
+// a guard that shows a failure in a message box and keeps the program running. A changed system
+// time, a resume from sleep and an unlocked session refresh the caption and the icon at once and
+// set the ticks' beat anew.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 
+#include "clock/day_icon_win.h"
 #include "clock/frm_mirel.h"
+#include "clock/session_notifications_win.h"
 #include "clock/sys_menu_win.h"
 #include "components/form_controls/msg_hook.h"
 #include "components/form_controls/trans_form.h"
@@ -33,6 +37,7 @@ class ClockWindow final : win32::BoundWindow, WindowHost, Timer, LoadedWindowLis
  private:
   // WindowHost
   void SetCaption(const std::string& caption) override;
+  void ShowDay(int dayOfMonth) override;
   void SetWindowState(WindowState state) override;
   void Unload() override;
   // Timer
@@ -50,6 +55,8 @@ class ClockWindow final : win32::BoundWindow, WindowHost, Timer, LoadedWindowLis
   void PlaceAtDesignPosition();
 
   bool timerEnabled_ = false;
+  WindowDayIcons dayIcons_;
+  SessionNotifications sessions_;
   SysMenuWindow sysMenu_;
   frmMirel form_;
   MsgHook msgMirel_;

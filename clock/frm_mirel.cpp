@@ -31,11 +31,23 @@ void frmMirel::timMirel_Timer() {
   if (displayPattern_.Pattern() != DisplayFormat) {
     displayPattern_ = FormatPattern(DisplayFormat);
   }
-  caption_.clear();
   // Cut to the second that has begun: the refresh runs at the half-seconds, and rounding would
   // show each second half a second early.
-  displayPattern_.AppendTo(caption_, WholeSecondOf(Now()));
+  const DateValue now = WholeSecondOf(Now());
+  caption_.clear();
+  displayPattern_.AppendTo(caption_, now);
   platform_.window.SetCaption(caption_);
+  ShowDayOf(now);
+}
+
+void frmMirel::ShowDayOf(DateValue now) {
+  const int day = Day(now);
+  if (day != iconDay_) {
+    // Taken as shown before drawing: an icon that cannot be drawn is reported once, not at every
+    // tick, and tried again at the next change.
+    iconDay_ = day;
+    platform_.window.ShowDay(day);
+  }
 }
 
 void frmMirel::msgMirel_Message(std::uint32_t message, std::uintptr_t wParam,
@@ -43,6 +55,8 @@ void frmMirel::msgMirel_Message(std::uint32_t message, std::uintptr_t wParam,
   if (const auto command = SysMenuCommandOf(message, wParam)) {
     RunSysMenuCommand(*command, {platform_.commands, platform_.window, platform_.settings,
                                  platform_.app.exeName, DisplayFormat});
+  } else if (message == kDpiChangedMessage && iconDay_ != 0) {
+    platform_.window.ShowDay(iconDay_);
   }
 }
 

@@ -1,11 +1,13 @@
-// The clock window: its caption shows the current date and time in DisplayFormat, refreshed on
-// every timer tick; it decides the program's life (one copy, and closing it ends the program).
+// The clock window: its caption shows the current date and time in DisplayFormat, and its icon
+// the day of the month, refreshed on every timer tick; it decides the program's life (one copy,
+// and closing it ends the program).
 #pragma once
 
 #include <cstdint>
 #include <string>
 
 #include "clock/clock_platform.h"
+#include "components/datetime/date_value.h"
 #include "components/format/format.h"
 #include "components/settings/settings_store.h"
 
@@ -17,6 +19,7 @@ inline constexpr char kDesignCaption[] = "カレンダー";  // shown until the 
 
 // Window messages the clock acts on.
 inline constexpr std::uint32_t kSystemCommandMessage = 274;  // WM_SYSCOMMAND
+inline constexpr std::uint32_t kDpiChangedMessage = 736;     // WM_DPICHANGED
 
 class frmMirel {
  public:
@@ -36,11 +39,12 @@ class frmMirel {
   void Form_Load();
   // Unload: the timer stops and every other window of the program is unloaded.
   void Form_Unload();
-  // Caption <- Format(Now, DisplayFormat). DisplayFormat is compiled at the first tick after it
-  // changed, not at every tick.
+  // Caption <- Format(Now, DisplayFormat); the icon shows the day when the day has changed since
+  // the last tick (midnight, or a changed system time). DisplayFormat is compiled at the first
+  // tick after it changed, not at every tick.
   void timMirel_Timer();
-  // Every message of the window, reported by its MsgHook; only window-menu commands are acted
-  // on, and nothing is changed.
+  // Every message of the window, reported by its MsgHook; window-menu commands are acted on, and a
+  // new DPI has the icon drawn again at its size. Nothing is changed.
   void msgMirel_Message(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam,
                         std::intptr_t window);
 
@@ -49,12 +53,14 @@ class frmMirel {
  private:
   // Adds the program's own commands to the window menu.
   void InstallSysMenu();
+  void ShowDayOf(DateValue now);
 
   Platform platform_;
   // DisplayFormat compiled. Compared with DisplayFormat at each tick rather than compiled where
   // DisplayFormat is assigned: the window-menu command assigns it through a reference.
   FormatPattern displayPattern_{DisplayFormat};
   std::string caption_;  // the text of the last tick; its buffer is reused
+  int iconDay_ = 0;      // the day the icon shows; 0 before the first tick
 };
 
 }  // namespace mirel

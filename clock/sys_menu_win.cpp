@@ -81,10 +81,9 @@ void SysMenuWindow::MoveWindow(std::int32_t leftTwips, std::int32_t topTwips) {
 void SysMenuWindow::ShowVersion() {
   // One instance for the whole program, made when first asked for.
   static const std::unique_ptr<VersionInfo> versionInfo = MakeVersionInfo();
-  auto icon = reinterpret_cast<HICON>(::SendMessageW(window_, WM_GETICON, ICON_BIG, 0));
-  if (icon == nullptr) {
-    icon = reinterpret_cast<HICON>(::GetClassLongPtrW(window_, GCLP_HICON));
-  }
+  // The class icon, the design page: the window's own icons show the day and are replaced at
+  // midnight, which may come while the dialog still shows the one it was given.
+  const auto icon = reinterpret_cast<HICON>(::GetClassLongPtrW(window_, GCLP_HICON));
   versionInfo->ShowVersion(window_, ApplicationInfo{win32::ExecutableBaseName(), {}}, icon);
 }
 

@@ -9,6 +9,7 @@
 #   e2e_start_mirel 'hh:nn'        # the program under test, in the Japanese locale
 #   wid=$(e2e_wait_window "$E2E_PID")
 #   e2e_wait_caption "$wid" '^[0-9]{2}:[0-9]{2}$'
+#   e2e_icons "$wid"               # the window's icons as X has them
 
 # The Wine that runs the program under test (CTest sets it: wine64 for the 64-bit build, the
 # 32-bit wine for the 32-bit one) and the one that makes prefixes: a prefix made by wine64 where
@@ -134,11 +135,43 @@ e2e_reg_query() {  # key value: prints the data, fails when the value is missing
 # and runs on from there: the clock shim fake_time.c, built by prepare.sh for the program's kind,
 # is preloaded into its Wine process, whose PID stays the windows' PID. Call before starting it.
 e2e_fake_time() {
-  local when=$1 epoch bits
-  epoch=$(TZ=${E2E_TZ:-Asia/Tokyo} date -d "$when" +%s) || e2e_fail "no time: $when"
+  local epoch
+  epoch=$(e2e_epoch "$1") || e2e_fail "no time: $1"
+  e2e_preload_clock_shim
+  E2E_ENV+=("MIREL_FAKE_EPOCH=$epoch")
+}
+
+# The same with a clock the test moves while the program runs: e2e_fake_time_jump makes it jump
+# (within 50 ms of the program's next reading), as a change of the system time would. The
+# instants are kept in $E2E_EPOCH_FILE, a file the shim watches. Call after e2e_setup and before
+# starting the program; start the wineserver first ("$E2E_WINESERVER" -p), so that its own clock
+# stays the real one.
+e2e_fake_time_file() {
+  e2e_preload_clock_shim
+  E2E_EPOCH_FILE=$E2E_DIR/epoch
+  e2e_fake_time_jump "$1"
+  E2E_ENV+=("MIREL_FAKE_EPOCH_FILE=$E2E_EPOCH_FILE")
+}
+e2e_fake_time_jump() { e2e_epoch "$1" >"$E2E_EPOCH_FILE" || e2e_fail "no time: $1"; }
+
+# Seconds since 1970 of a local time of the test's zone, as date -d reads it.
+e2e_epoch() { TZ=${E2E_TZ:-Asia/Tokyo} date -d "$1" +%s; }
+
+e2e_preload_clock_shim() {
+  local bits
   bits=$([ "$E2E_ARCH" = win32 ] && echo 32 || echo 64)
   [ -f "$E2E_WORK/fake_time$bits.so" ] || e2e_fail "no $E2E_WORK/fake_time$bits.so; run prepare.sh"
-  E2E_ENV+=("LD_PRELOAD=$E2E_WORK/fake_time$bits.so" "MIREL_FAKE_EPOCH=$epoch")
+  E2E_ENV+=("LD_PRELOAD=$E2E_WORK/fake_time$bits.so")
+}
+
+# The icons of window `wid` as Wine hands them to X (_NET_WM_ICON, which a window manager's
+# taskbar shows): one line per icon, "size, size, argb, ..." in decimal, as the window has them.
+e2e_icons() {
+  xprop -id "$1" -notype -f _NET_WM_ICON 32c _NET_WM_ICON 2>/dev/null |
+    sed -n 's/^_NET_WM_ICON = //p' |
+    awk -F', ' '{ for (i = 1; i < NF; i += 2 + $i * $(i + 1)) {
+                    line = $i; for (j = i + 1; j < i + 2 + $i * $(i + 1); j++) line = line ", " $j
+                    print line } }'
 }
 
 e2e_screenshot() { import -display "$DISPLAY" -window root "$1"; }

@@ -1,19 +1,107 @@
-// A tiny helper the end-to-end scripts run under Wine beside the program: it sends a window a
-// system command and reports where windows and their child controls stand on the screen, which
-// X tools cannot tell (the client origin depends on Wine's own frame).
+// A tiny helper the end-to-end scripts run under Wine beside the program: it sends a window
+// messages, reports where windows and their child controls stand on the screen, which X tools
+// cannot tell (the client origin depends on Wine's own frame), and draws the
+// clock's day icon as the program draws it.
 //   window_probe syscommand CLASS ID   posts WM_SYSCOMMAND ID to the window of that class
 //   window_probe client CLASS          prints the client area "left top width height"
 //   window_probe child CLASS ID        prints the screen rectangle of the child control ID
 //   window_probe close CLASS           posts WM_CLOSE
+//   window_probe refresh CLASS MESSAGE WPARAM FILE EPOCH
+//                                      just after one of the clock's ticks, writes EPOCH into
+//                                      FILE (the clock shim's MIREL_FAKE_EPOCH_FILE, so the
+//                                      program's clock jumps), posts MESSAGE WPARAM (numbers as
+//                                      strtoul reads them) and prints the milliseconds until the
+//                                      window's caption changed; 9999 when it did not in 2 s
+//   window_probe dayicon DAY SIZE      prints the clock's icon of DAY at SIZE pixels as X's
+//                                      _NET_WM_ICON has it: "SIZE, SIZE, argb, ..." in decimal
 // Exit status 2 when there is no such window.
 #include <windows.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
+
+#include "clock/day_icon_win.h"
+#include "clock/tick_schedule.h"
 
 namespace {
+
+std::int64_t WallClockMilliseconds() {
+  FILETIME now;
+  ::GetSystemTimeAsFileTime(&now);
+  return static_cast<std::int64_t>(
+      ((static_cast<std::uint64_t>(now.dwHighDateTime) << 32) | now.dwLowDateTime) / 10'000);
+}
+
+// The clock ticks just after each half-second of the wall clock (clock/tick_schedule.h), and the
+// program's faked clock keeps the real one's milliseconds. A change seen within the next 300 ms
+// then comes from the message, not from a tick.
+void WaitUntilJustAfterATick() {
+  constexpr std::int64_t kFrom = 90;
+  constexpr std::int64_t kTo = 140;
+  for (;;) {
+    const std::int64_t intoInterval = WallClockMilliseconds() % mirel::kTickIntervalMs;
+    if (intoInterval >= kFrom && intoInterval < kTo) {
+      return;
+    }
+    ::Sleep(1);
+  }
+}
+
+std::wstring Caption(HWND window) {
+  wchar_t text[512] = {};
+  ::GetWindowTextW(window, text, 512);
+  return text;
+}
+
+int Refresh(HWND window, UINT message, WPARAM wParam, const char* file, const char* epoch) {
+  WaitUntilJustAfterATick();
+  const std::wstring before = Caption(window);
+  FILE* out = std::fopen(file, "wb");
+  if (out == nullptr || std::fputs(epoch, out) < 0 || std::fclose(out) != 0) {
+    std::fprintf(stderr, "cannot write %s\n", file);
+    return 1;
+  }
+  const ULONGLONG start = ::GetTickCount64();
+  if (!::PostMessageW(window, message, wParam, 0)) {
+    return 1;
+  }
+  while (Caption(window) == before && ::GetTickCount64() - start < 2000) {
+    ::Sleep(1);
+  }
+  const auto elapsed = static_cast<unsigned long>(::GetTickCount64() - start);
+  std::printf("%lu\n", Caption(window) == before ? 9999UL : elapsed);
+  return 0;
+}
+
+int PrintDayIcon(int day, int size) {
+  const mirel::win32::UniqueHicon icon = mirel::DrawDayIcon(day, size);
+  ICONINFO info{};
+  if (!::GetIconInfo(icon.Get(), &info)) {
+    return 1;
+  }
+  const mirel::win32::UniqueBitmap colour(info.hbmColor);
+  const mirel::win32::UniqueBitmap mask(info.hbmMask);
+  BITMAPINFO format{};
+  format.bmiHeader = {sizeof(BITMAPINFOHEADER), size, -size, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(size) * size);
+  const HDC screen = ::GetDC(nullptr);
+  const int rows =
+      ::GetDIBits(screen, colour.Get(), 0, size, pixels.data(), &format, DIB_RGB_COLORS);
+  ::ReleaseDC(nullptr, screen);
+  if (rows != size) {
+    return 1;
+  }
+  std::printf("%d, %d", size, size);
+  for (std::uint32_t pixel : pixels) {
+    std::printf(", %lu", static_cast<unsigned long>(pixel));
+  }
+  std::printf("\n");
+  return 0;
+}
 
 HWND FindByClass(const char* className) {
   std::wstring wide(className, className + std::strlen(className));
@@ -31,10 +119,13 @@ void PrintRect(HWND window, RECT rect) {
 
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: window_probe syscommand|client|child|close CLASS [ID]\n");
+    std::fprintf(stderr, "usage: window_probe COMMAND CLASS|DAY [ARGUMENTS]\n");
     return 1;
   }
   const std::string command = argv[1];
+  if (command == "dayicon" && argc >= 4) {
+    return PrintDayIcon(std::atoi(argv[2]), std::atoi(argv[3]));
+  }
   HWND window = FindByClass(argv[2]);
   if (window == nullptr) {
     std::fprintf(stderr, "no window of class %s\n", argv[2]);
@@ -42,6 +133,10 @@ int main(int argc, char** argv) {
   }
   if (command == "syscommand" && argc >= 4) {
     return ::PostMessageW(window, WM_SYSCOMMAND, std::strtoul(argv[3], nullptr, 10), 0) ? 0 : 1;
+  }
+  if (command == "refresh" && argc >= 7) {
+    return Refresh(window, std::strtoul(argv[3], nullptr, 0), std::strtoul(argv[4], nullptr, 0),
+                   argv[5], argv[6]);
   }
   if (command == "close") {
     return ::PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;

@@ -28,6 +28,7 @@ struct FakeClockPlatform : WindowHost, Timer, LoadedWindowList, ClockCommands {
     calls.push_back(s == WindowState::kNormal ? "restore" : "state");
     state = s;
   }
+  void ShowDay(int day) override { calls.push_back("day " + std::to_string(day)); }
   void Unload() override { calls.push_back("unload"); }
   void SetEnabled(bool enabled) override {
     calls.push_back(enabled ? "timer on" : "timer off");

@@ -92,6 +92,45 @@ TEST(FrmMirelTimer, ShowsTheSecondThatHasBegunNotTheNearestOne) {
   EXPECT_EQ(platform.caption, "00:00:00");
 }
 
+// The icon is drawn only when the day differs from the last tick's: at midnight, or when the
+// system time moved to another day. A new DPI has the same day drawn again at its size.
+TEST(FrmMirelTimer, IconShowsTheDayAndIsDrawnAgainOnlyWhenItChanges) {
+  FakeClockPlatform platform;
+  frmMirel form = platform.MakeForm("hh:nn:ss");
+  form.Form_Load();
+  form.msgMirel_Message(kDpiChangedMessage, 0x00900090, 0, 0);  // no day to draw before a tick
+  const DateValue march7 = DateSerial(2026, 3, 7);
+  const double millisecond = 1.0 / 86'400'000;
+  struct Step {
+    DateValue now;
+    std::vector<std::string> icon;  // the icon calls of the tick
+  };
+  const Step steps[] = {
+      {march7 + TimeSerial(12, 0, 0), {"day 7"}},
+      {march7 + TimeSerial(23, 59, 59) + 999 * millisecond, {}},
+      {march7 + 1, {"day 8"}},  // midnight
+      {march7 + 1 + 500 * millisecond, {}},
+      {DateSerial(2026, 4, 30) + TimeSerial(9, 0, 0), {"day 30"}},  // the clock set forward
+      {DateSerial(2026, 5, 30) + TimeSerial(9, 0, 0), {}},  // another month, the same numeral
+      {march7 + TimeSerial(1, 0, 0), {"day 7"}},            // and back
+  };
+  for (const Step& step : steps) {
+    ScopedNowOverride now(step.now);
+    platform.calls.clear();
+    form.timMirel_Timer();
+    std::vector<std::string> icon;
+    for (const std::string& call : platform.calls) {
+      if (call.starts_with("day ")) {
+        icon.push_back(call);
+      }
+    }
+    EXPECT_EQ(icon, step.icon) << platform.caption;
+  }
+  platform.calls.clear();
+  form.msgMirel_Message(kDpiChangedMessage, 0x00900090, 0, 0);
+  EXPECT_THAT(platform.calls, ElementsAre("day 7"));
+}
+
 TEST(FrmMirelUnload, TimerStopsBeforeTheOtherWindowsAreUnloaded) {
   FakeClockPlatform platform;
   frmMirel form = platform.MakeForm();
