@@ -63,6 +63,20 @@ class ClockCommands {
   virtual void ShowWarning(const std::string& message) = 0;
 };
 
+enum class WindowsGeneration { kBefore10, k10, k11 };
+
+// The taskbar the clock's button stands on.
+class Taskbar {
+ public:
+  virtual ~Taskbar() = default;
+  virtual WindowsGeneration Windows() const = 0;
+  // The user's taskbar shows buttons without their labels, so not the clock's caption.
+  virtual bool HidesLabels() const = 0;
+  // Shows `text` (UTF-8) beside the running clock, without holding it up, with a button that opens
+  // the taskbar settings and one that closes it; the clock's LabelTip_Closed hears of the close.
+  virtual void ShowLabelTip(const std::string& text) = 0;
+};
+
 // The running program as it describes itself.
 struct Application {
   std::string exeName;        // the executable's base name: names its settings

@@ -48,7 +48,7 @@ RECT DesignFrame(UINT dpi) {
 }  // namespace
 
 ClockWindow::ClockWindow(HINSTANCE, SettingsStore& settings, Application app)
-    : form_({*this, *this, settings, *this, sysMenu_, std::move(app)}) {}
+    : form_({*this, *this, settings, *this, sysMenu_, taskbar_, std::move(app)}) {}
 
 ClockWindow::~ClockWindow() {
   Unload();  // while the form is still there: its close sequence runs as at any close
@@ -149,6 +149,7 @@ void ClockWindow::OnDestroy() {
   RunHandler([this] { form_.Form_Unload(); });
   ::KillTimer(Handle(), kTimerId);  // whatever the handler did
   sessions_.Unregister();
+  taskbar_.CloseLabelTip();
   dayIcons_.Clear(Handle());
   ::PostQuitMessage(0);
 }

@@ -13,6 +13,7 @@
 #include "clock/frm_mirel.h"
 #include "clock/session_notifications_win.h"
 #include "clock/sys_menu_win.h"
+#include "clock/taskbar_win.h"
 #include "components/form_controls/msg_hook.h"
 #include "components/form_controls/trans_form.h"
 #include "components/win32/bound_window.h"
@@ -33,6 +34,10 @@ class ClockWindow final : win32::BoundWindow, WindowHost, Timer, LoadedWindowLis
   // unless the load sequence unloaded it (a second copy): then the program's quit message is
   // already posted.
   void Load();
+
+  // For the message loop: true when `message` was keyboard navigation of the clock's modeless
+  // message window, and is dealt with.
+  bool HandleDialogMessage(MSG& message) { return taskbar_.HandleDialogMessage(message); }
 
  private:
   // WindowHost
@@ -58,6 +63,7 @@ class ClockWindow final : win32::BoundWindow, WindowHost, Timer, LoadedWindowLis
   WindowDayIcons dayIcons_;
   SessionNotifications sessions_;
   SysMenuWindow sysMenu_;
+  TaskbarWin taskbar_{[this] { RunHandler([this] { form_.LabelTip_Closed(); }); }};
   frmMirel form_;
   MsgHook msgMirel_;
   TransForm trfMirel_{/*inborder=*/true};

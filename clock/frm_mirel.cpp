@@ -1,5 +1,9 @@
 #include "clock/frm_mirel.h"
 
+#include <exception>
+#include <utility>
+
+#include "clock/label_tip.h"
 #include "clock/sys_menu.h"
 #include "components/datetime/date_value.h"
 #include "components/datetime/now.h"
@@ -18,6 +22,10 @@ void frmMirel::Form_Load() {
   // Taken as it is: a pattern may well begin or end with blanks, and quotes are pattern syntax.
   if (!platform_.app.command.empty()) {
     DisplayFormat = platform_.app.command;
+  }
+  if (platform_.settings.GetSetting(platform_.app.exeName, kClockSection, kLabelTipKey) !=
+      kLabelTipDone) {
+    labelTip_ = LabelTipText(platform_.taskbar.Windows(), platform_.taskbar.HidesLabels());
   }
   platform_.timMirel.SetEnabled(true);
 }
@@ -38,6 +46,11 @@ void frmMirel::timMirel_Timer() {
   displayPattern_.AppendTo(caption_, now);
   platform_.window.SetCaption(caption_);
   ShowDayOf(now);
+  // Once the clock shows the time, so that the message never holds up its start.
+  if (labelTip_) {
+    const std::string text = *std::exchange(labelTip_, std::nullopt);
+    platform_.taskbar.ShowLabelTip(text);
+  }
 }
 
 void frmMirel::ShowDayOf(DateValue now) {
@@ -57,6 +70,15 @@ void frmMirel::msgMirel_Message(std::uint32_t message, std::uintptr_t wParam,
                                  platform_.app.exeName, DisplayFormat});
   } else if (message == kDpiChangedMessage && iconDay_ != 0) {
     platform_.window.ShowDay(iconDay_);
+  }
+}
+
+void frmMirel::LabelTip_Closed() {
+  try {
+    platform_.settings.SaveSetting(platform_.app.exeName, kClockSection, kLabelTipKey,
+                                   kLabelTipDone);
+  } catch (const std::exception&) {
+    // Not worth a message box of its own: the message simply shows once more at the next start.
   }
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "clock/clock_platform.h"
@@ -29,13 +30,15 @@ class frmMirel {
     SettingsStore& settings;
     LoadedWindowList& forms;
     ClockCommands& commands;
+    Taskbar& taskbar;
     Application app;
   };
 
   explicit frmMirel(Platform platform);
 
   // Load: a second copy unloads at once; otherwise the window-menu items are installed, the
-  // pattern read (the command line wins for this run) and the timer enabled.
+  // pattern read (the command line wins for this run) and the timer enabled. Where the taskbar
+  // hides the caption, the first tick tells the user once (label_tip.h).
   void Form_Load();
   // Unload: the timer stops and every other window of the program is unloaded.
   void Form_Unload();
@@ -47,6 +50,8 @@ class frmMirel {
   // new DPI has the icon drawn again at its size. Nothing is changed.
   void msgMirel_Message(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam,
                         std::intptr_t window);
+  // The user closed the message about hidden labels: it is never shown again.
+  void LabelTip_Closed();
 
   std::string DisplayFormat;  // empty: the general date and time form
 
@@ -59,8 +64,9 @@ class frmMirel {
   // DisplayFormat compiled. Compared with DisplayFormat at each tick rather than compiled where
   // DisplayFormat is assigned: the window-menu command assigns it through a reference.
   FormatPattern displayPattern_{DisplayFormat};
-  std::string caption_;  // the text of the last tick; its buffer is reused
-  int iconDay_ = 0;      // the day the icon shows; 0 before the first tick
+  std::string caption_;                  // the text of the last tick; its buffer is reused
+  int iconDay_ = 0;                      // the day the icon shows; 0 before the first tick
+  std::optional<std::string> labelTip_;  // the message the first tick shows
 };
 
 }  // namespace mirel

@@ -68,4 +68,9 @@ class DialogTemplate {
 INT_PTR ShowModalDialog(const DialogTemplate& dialog, HWND owner, DLGPROC procedure,
                         LPARAM parameter);
 
+// Creates `dialog` modelessly (its template has WS_VISIBLE to show at once) and returns it; the
+// caller destroys it. Throws when it cannot be made.
+HWND CreateModelessDialog(const DialogTemplate& dialog, HWND owner, DLGPROC procedure,
+                          LPARAM parameter);
+
 }  // namespace mirel::win32

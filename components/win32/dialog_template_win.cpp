@@ -126,4 +126,15 @@ INT_PTR ShowModalDialog(const DialogTemplate& dialog, HWND owner, DLGPROC proced
   ThrowWin32Error("DialogBoxIndirectParamW", error);
 }
 
+HWND CreateModelessDialog(const DialogTemplate& dialog, HWND owner, DLGPROC procedure,
+                          LPARAM parameter) {
+  UseStyledControls();
+  const HWND made = ::CreateDialogIndirectParamW(::GetModuleHandleW(nullptr), dialog.Get(), owner,
+                                                 procedure, parameter);
+  if (made == nullptr) {
+    ThrowWin32Error("CreateDialogIndirectParamW");
+  }
+  return made;
+}
+
 }  // namespace mirel::win32

@@ -120,8 +120,11 @@ e2e_exit_status() {
 }
 
 # Registry of the test's prefix. Values are UTF-8 here; reg prints CP932 with CRLF.
-e2e_reg_add() {  # key value data
-  e2e_wine_env "$E2E_WINE" reg add "$1" /v "$2" /t REG_SZ /d "$3" /f >/dev/null 2>&1
+e2e_reg_add() {  # key value data [type, REG_SZ when left out]
+  e2e_wine_env "$E2E_WINE" reg add "$1" /v "$2" /t "${4:-REG_SZ}" /d "$3" /f >/dev/null 2>&1
+}
+e2e_reg_delete() {  # key value
+  e2e_wine_env "$E2E_WINE" reg delete "$1" /v "$2" /f >/dev/null 2>&1
 }
 e2e_reg_query() {  # key value: prints the data, fails when the value is missing
   local out

@@ -1,10 +1,11 @@
 // A tiny helper the end-to-end scripts run under Wine beside the program: it sends a window
-// messages, reports where windows and their child controls stand on the screen, which X tools
-// cannot tell (the client origin depends on Wine's own frame), and draws the
+// messages, reports where windows and their child controls stand on the screen and what they
+// say, which X tools cannot tell (the client origin depends on Wine's own frame), and draws the
 // clock's day icon as the program draws it.
 //   window_probe syscommand CLASS ID   posts WM_SYSCOMMAND ID to the window of that class
 //   window_probe client CLASS          prints the client area "left top width height"
 //   window_probe child CLASS ID        prints the screen rectangle of the child control ID
+//   window_probe text CLASS ID         prints the text of the child control ID (UTF-8)
 //   window_probe close CLASS           posts WM_CLOSE
 //   window_probe refresh CLASS MESSAGE WPARAM FILE EPOCH
 //                                      just after one of the clock's ticks, writes EPOCH into
@@ -26,6 +27,7 @@
 
 #include "clock/day_icon_win.h"
 #include "clock/tick_schedule.h"
+#include "components/win32/text_conversion.h"
 
 namespace {
 
@@ -137,6 +139,14 @@ int main(int argc, char** argv) {
   if (command == "refresh" && argc >= 7) {
     return Refresh(window, std::strtoul(argv[3], nullptr, 0), std::strtoul(argv[4], nullptr, 0),
                    argv[5], argv[6]);
+  }
+  if (command == "text" && argc >= 4) {
+    HWND child = ::GetDlgItem(window, std::atoi(argv[3]));
+    if (child == nullptr) {
+      return 2;
+    }
+    std::printf("%s\n", mirel::win32::WindowText(child).c_str());
+    return 0;
   }
   if (command == "close") {
     return ::PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;

@@ -11,12 +11,14 @@
 
 namespace mirel {
 
-struct FakeClockPlatform : WindowHost, Timer, LoadedWindowList, ClockCommands {
+struct FakeClockPlatform : WindowHost, Timer, LoadedWindowList, ClockCommands, Taskbar {
   std::vector<std::string> calls;
   std::string caption = kDesignCaption;
   WindowState state = WindowState::kMinimized;
   bool timerEnabled = false;
   std::string typed;  // what the user enters in the input box; empty: Cancel or empty OK
+  WindowsGeneration windows = WindowsGeneration::k10;
+  bool hidesLabels = false;
   MemorySettingsStore settings;
 
   // WindowHost, Timer, LoadedWindowList
@@ -53,11 +55,16 @@ struct FakeClockPlatform : WindowHost, Timer, LoadedWindowList, ClockCommands {
   void ShowVersion() override { calls.push_back("version"); }
   void ShowWarning(const std::string& message) override { calls.push_back("warning " + message); }
 
+  // Taskbar
+  WindowsGeneration Windows() const override { return windows; }
+  bool HidesLabels() const override { return hidesLabels; }
+  void ShowLabelTip(const std::string& text) override { calls.push_back("tip " + text); }
+
   frmMirel MakeForm(std::string command = {}, bool prevInstance = false) {
     return MakeForm(settings, std::move(command), prevInstance);
   }
   frmMirel MakeForm(SettingsStore& store, std::string command = {}, bool prevInstance = false) {
-    return frmMirel({*this, *this, store, *this, *this,
+    return frmMirel({*this, *this, store, *this, *this, *this,
                      Application{"Mirel", std::move(command), prevInstance}});
   }
 };

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "clock/label_tip.h"
 #include "components/datetime/date_value.h"
 #include "components/datetime/now.h"
 #include "tests/unit/clock/fake_clock_platform.h"
@@ -17,6 +18,7 @@ using ::testing::ElementsAre;
 
 TEST(FrmMirelLoad, SecondCopyUnloadsAtOnceAndTouchesNothingElse) {
   FakeClockPlatform platform;
+  platform.hidesLabels = true;  // not even the message about the taskbar
   platform.settings.SaveSetting("Mirel", "frmMirel", "Format", "yyyy");
   frmMirel form = platform.MakeForm("hh", /*prevInstance=*/true);
   form.Form_Load();
@@ -129,6 +131,61 @@ TEST(FrmMirelTimer, IconShowsTheDayAndIsDrawnAgainOnlyWhenItChanges) {
   platform.calls.clear();
   form.msgMirel_Message(kDpiChangedMessage, 0x00900090, 0, 0);
   EXPECT_THAT(platform.calls, ElementsAre("day 7"));
+}
+
+// Where the taskbar hides the caption, the first tick (not the load, which it must not hold up)
+// says once how to show it; closed, the message is stored as seen and never comes again.
+TEST(FrmMirelLabelTip, ShownAtTheFirstTickOnlyWhereTheTaskbarHidesTheCaption) {
+  struct Case {
+    WindowsGeneration windows;
+    bool hidesLabels;
+    const char* stored;   // LabelTip; nullptr: nothing stored
+    const char* setting;  // the setting the message names; nullptr: no message
+    const char* choice;
+  };
+  const Case cases[] = {
+      {WindowsGeneration::k10, true, nullptr, "「タスクバー ボタンを結合する」", "「結合しない」"},
+      {WindowsGeneration::k11, true, nullptr, "「タスクバー ボタンを結合しラベルを非表示にする」",
+       "「しない」"},
+      {WindowsGeneration::k11, true, "1", "「タスクバー ボタンを結合しラベルを非表示にする」",
+       "「しない」"},
+      {WindowsGeneration::k10, true, "0", nullptr, nullptr},  // closed at an earlier run
+      {WindowsGeneration::k11, false, nullptr, nullptr, nullptr},
+      {WindowsGeneration::kBefore10, true, nullptr, nullptr, nullptr},
+  };
+  for (const Case& c : cases) {
+    FakeClockPlatform platform;
+    platform.windows = c.windows;
+    platform.hidesLabels = c.hidesLabels;
+    if (c.stored != nullptr) {
+      platform.settings.SaveSetting("Mirel", "frmMirel", "LabelTip", c.stored);
+    }
+    frmMirel form = platform.MakeForm("hh");
+    form.Form_Load();
+    EXPECT_THAT(platform.calls, ElementsAre("menu", "timer on"));
+    ScopedNowOverride now(DateSerial(2026, 3, 7) + TimeSerial(9, 0, 0));
+    form.timMirel_Timer();
+    form.timMirel_Timer();
+    const std::vector<std::string> shown(platform.calls.begin() + 2, platform.calls.end());
+    if (c.setting == nullptr) {
+      EXPECT_THAT(shown, ElementsAre("caption 09", "day 7", "caption 09")) << c.stored;
+      continue;
+    }
+    ASSERT_EQ(shown.size(), 4u);
+    EXPECT_THAT(shown[2], ::testing::StartsWith("tip "));
+    EXPECT_THAT(shown[2], ::testing::HasSubstr(std::string(c.setting) + "を" + c.choice));
+    EXPECT_EQ(platform.settings.GetSetting("Mirel", "frmMirel", "LabelTip", "<none>"),
+              c.stored != nullptr ? c.stored : "<none>");
+    form.LabelTip_Closed();
+    EXPECT_EQ(platform.settings.GetSetting("Mirel", "frmMirel", "LabelTip"), "0");
+  }
+}
+
+TEST(LabelTip, TheTaskbarHidesLabelsWhenItCombinesButtonsAlways) {
+  EXPECT_TRUE(GlomLevelHidesLabels(std::nullopt));  // the default of Windows 10 and 11
+  EXPECT_TRUE(GlomLevelHidesLabels(0));
+  EXPECT_FALSE(GlomLevelHidesLabels(1));  // combined only when full
+  EXPECT_FALSE(GlomLevelHidesLabels(2));
 }
 
 TEST(FrmMirelUnload, TimerStopsBeforeTheOtherWindowsAreUnloaded) {
