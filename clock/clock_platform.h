@@ -44,14 +44,24 @@ struct TwipsSize {
   double height = 0;
 };
 
+// A line under an input box's field that shows what the text typed so far gives, kept current
+// while the box is open.
+class InputPreview {
+ public:
+  virtual ~InputPreview() = default;
+  virtual std::string Text(std::string_view typed) = 0;  // UTF-8 both
+};
+
 // What the commands of the clock's window menu need of the platform (clock/sys_menu.h).
 class ClockCommands {
  public:
   virtual ~ClockCommands() = default;
   // Adds the program's commands to the window menu and takes Move out of it.
   virtual void InstallSysMenu() = 0;
-  // The platform's modal input box: the typed text on OK, empty text on Cancel.
-  virtual std::string InputBox(std::string_view prompt, std::string_view title) = 0;
+  // The platform's modal input box: the typed text on OK, empty text on Cancel. `preview` (may be
+  // null) gives the line shown under the field.
+  virtual std::string InputBox(std::string_view prompt, std::string_view title,
+                               InputPreview* preview) = 0;
   virtual void ShowCalender() = 0;
   // The screen and the clock window's outer frame.
   virtual TwipsSize ScreenSize() const = 0;

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "clock/frm_mirel.h"
+#include "clock/pattern_preview.h"
 #include "components/errors.h"
 
 namespace mirel {
@@ -12,8 +13,11 @@ namespace mirel {
 namespace {
 
 void RunDisplaySettings(const SysMenuTarget& target) {
-  // The box starts empty on purpose: the user types the whole pattern anew.
-  std::string pattern = target.commands.InputBox(kDisplaySettingsPrompt, kDisplaySettingsTitle);
+  // The box starts empty on purpose: the user types the whole pattern anew. Its preview line shows
+  // what the clock shows until something is typed.
+  PatternPreview preview(target.displayFormat);
+  std::string pattern =
+      target.commands.InputBox(kDisplaySettingsPrompt, kDisplaySettingsTitle, &preview);
   if (pattern.empty()) {
     return;  // Cancel, or OK with nothing typed: the old pattern stays, stored and shown
   }

@@ -47,8 +47,9 @@ void SysMenuWindow::InstallSysMenu() {
   mirel::InstallSysMenu(window_);
 }
 
-std::string SysMenuWindow::InputBox(std::string_view prompt, std::string_view title) {
-  return mirel::InputBox(window_, prompt, title);
+std::string SysMenuWindow::InputBox(std::string_view prompt, std::string_view title,
+                                    InputPreview* preview) {
+  return mirel::InputBox(window_, prompt, title, preview);
 }
 
 void SysMenuWindow::ShowCalender() {

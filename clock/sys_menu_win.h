@@ -21,7 +21,8 @@ class SysMenuWindow final : public ClockCommands {
   void SetWindow(HWND window) { window_ = window; }
 
   void InstallSysMenu() override;
-  std::string InputBox(std::string_view prompt, std::string_view title) override;
+  std::string InputBox(std::string_view prompt, std::string_view title,
+                       InputPreview* preview) override;
   void ShowCalender() override;
   TwipsSize ScreenSize() const override;
   TwipsSize WindowSize() const override;

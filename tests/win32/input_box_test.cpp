@@ -2,10 +2,16 @@
 
 #include <windows.h>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
 
 #include "clock/sys_menu.h"
 #include "components/win32/text_conversion.h"
+#include "components/win32/unique_handle.h"
 #include "tests/win32/input_box_modal_driver.h"
 
 namespace mirel {
@@ -22,11 +28,25 @@ HWND ButtonWithText(HWND dialog, const wchar_t* text) {
   return ::FindWindowExW(dialog, nullptr, L"Button", text);
 }
 
-std::string Ask(ModalDialogDriver::Action action) {
-  return ModalDialogDriver::Run(std::move(action), [] {
-    return InputBox(nullptr, kDisplaySettingsPrompt, kDisplaySettingsTitle);
+std::string Ask(ModalDialogDriver::Action action, InputPreview* preview = nullptr) {
+  return ModalDialogDriver::Run(std::move(action), [preview] {
+    return InputBox(nullptr, kDisplaySettingsPrompt, kDisplaySettingsTitle, preview);
   });
 }
+
+// A preview that records what it is asked for, and closes the box once the box has asked for the
+// same text three times in a row: twice by its timer after the typing stopped.
+struct RecordingPreview : InputPreview {
+  std::vector<std::string> asked;
+  std::string Text(std::string_view typed) override {
+    asked.emplace_back(typed);
+    const std::size_t n = asked.size();
+    if (n >= 3 && !typed.empty() && asked[n - 2] == typed && asked[n - 3] == typed) {
+      ::PostMessageW(ModalDialogDriver::FindDialog(), WM_COMMAND, IDCANCEL, 0);
+    }
+    return "表示例: [" + std::string(typed) + "]";
+  }
+};
 
 TEST(InputBoxTest, ShowsPromptTitleEmptyFieldAndBothButtons) {
   Ask([](HWND dialog) {
@@ -110,39 +130,77 @@ TEST(InputBoxTest, AnOwnerClosedUnderTheBoxCountsAsCancel) {
   EXPECT_EQ(result, "");
 }
 
-TEST(InputBoxTest, StandsCentredAThirdDownTheMonitorWithEveryControlInside) {
-  Ask([](HWND dialog) {
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    ASSERT_TRUE(::GetMonitorInfoW(::MonitorFromWindow(dialog, MONITOR_DEFAULTTOPRIMARY), &monitor));
-    RECT frame{};
-    ::GetWindowRect(dialog, &frame);
-    const RECT& area = monitor.rcWork;
-    EXPECT_NEAR((frame.left + frame.right) / 2, (area.left + area.right) / 2, 1);
-    EXPECT_NEAR((frame.top + frame.bottom) / 2, area.top + (area.bottom - area.top) / 3, 1);
+// Under the field the preview shows what the text typed so far gives, from the first moment, at
+// each change and again at the clock's pace.
+TEST(InputBoxTest, PreviewLineFollowsTypingAndTheClock) {
+  RecordingPreview preview;
+  const std::string result = Ask(
+      [](HWND dialog) {
+        EXPECT_NE(::FindWindowExW(dialog, nullptr, L"Static", L"表示例: []"), nullptr);
+        ModalDialogDriver::Type(TextField(dialog), L"ab");
+        EXPECT_NE(::FindWindowExW(dialog, nullptr, L"Static", L"表示例: [ab]"), nullptr);
+      },
+      &preview);
+  EXPECT_EQ(result, "");  // closed by the preview with Cancel
+  // Each text once as typed, the last one again by the timer (which may also have asked for the
+  // empty field before the typing).
+  std::vector<std::string> texts = preview.asked;
+  texts.erase(std::unique(texts.begin(), texts.end()), texts.end());
+  EXPECT_THAT(texts, ::testing::ElementsAre("", "a", "ab"));
+  EXPECT_EQ(std::count(preview.asked.begin(), preview.asked.end(), "ab"), 3);
+}
 
-    // The controls fit in the client area and none covers another, whatever the font's size.
-    RECT client{};
-    ::GetClientRect(dialog, &client);
-    std::vector<RECT> placed;
-    for (HWND child = ::GetWindow(dialog, GW_CHILD); child != nullptr;
-         child = ::GetWindow(child, GW_HWNDNEXT)) {
-      RECT r{};
-      ::GetWindowRect(child, &r);
-      ::MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&r), 2);
-      EXPECT_GE(r.left, client.left);
-      EXPECT_GE(r.top, client.top);
-      EXPECT_LE(r.right, client.right);
-      EXPECT_LE(r.bottom, client.bottom);
-      for (const RECT& other : placed) {
-        RECT overlap{};
-        EXPECT_FALSE(::IntersectRect(&overlap, &r, &other));
-      }
-      placed.push_back(r);
-    }
-    EXPECT_EQ(placed.size(), 4u);
-    ModalDialogDriver::PressKey(TextField(dialog), VK_ESCAPE);
-  });
+// With or without the preview line; the line makes the box taller by itself alone.
+TEST(InputBoxTest, StandsCentredAThirdDownTheMonitorWithEveryControlInside) {
+  RecordingPreview preview;
+  int heights[2] = {};
+  for (InputPreview* shown :
+       {static_cast<InputPreview*>(nullptr), static_cast<InputPreview*>(&preview)}) {
+    const int index = shown != nullptr;
+    Ask(
+        [&](HWND dialog) {
+          MONITORINFO monitor{};
+          monitor.cbSize = sizeof monitor;
+          ASSERT_TRUE(
+              ::GetMonitorInfoW(::MonitorFromWindow(dialog, MONITOR_DEFAULTTOPRIMARY), &monitor));
+          RECT frame{};
+          ::GetWindowRect(dialog, &frame);
+          const RECT& area = monitor.rcWork;
+          EXPECT_NEAR((frame.left + frame.right) / 2, (area.left + area.right) / 2, 1);
+          EXPECT_NEAR((frame.top + frame.bottom) / 2, area.top + (area.bottom - area.top) / 3, 1);
+
+          // The controls fit in the client area and none covers another, whatever the font's size.
+          RECT client{};
+          ::GetClientRect(dialog, &client);
+          std::vector<RECT> placed;
+          for (HWND child = ::GetWindow(dialog, GW_CHILD); child != nullptr;
+               child = ::GetWindow(child, GW_HWNDNEXT)) {
+            RECT r{};
+            ::GetWindowRect(child, &r);
+            ::MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&r), 2);
+            EXPECT_GE(r.left, client.left);
+            EXPECT_GE(r.top, client.top);
+            EXPECT_LE(r.right, client.right);
+            EXPECT_LE(r.bottom, client.bottom);
+            for (const RECT& other : placed) {
+              RECT overlap{};
+              EXPECT_FALSE(::IntersectRect(&overlap, &r, &other));
+            }
+            placed.push_back(r);
+          }
+          EXPECT_EQ(placed.size(), 4u + index);
+          heights[index] = frame.bottom - frame.top;
+          ModalDialogDriver::PressKey(TextField(dialog), VK_ESCAPE);
+        },
+        shown);
+  }
+  TEXTMETRICW font{};
+  {
+    win32::WindowDcGuard screen(nullptr);
+    ::GetTextMetricsW(screen.Dc(), &font);
+  }
+  EXPECT_GT(heights[1], heights[0]);
+  EXPECT_LE(heights[1] - heights[0], 2 * font.tmHeight);
 }
 
 }  // namespace

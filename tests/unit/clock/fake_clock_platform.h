@@ -17,6 +17,9 @@ struct FakeClockPlatform : WindowHost, Timer, LoadedWindowList, ClockCommands, T
   WindowState state = WindowState::kMinimized;
   bool timerEnabled = false;
   std::string typed;  // what the user enters in the input box; empty: Cancel or empty OK
+  // The input box's preview line while the field is empty and once `typed` is in it.
+  std::string previewEmpty;
+  std::string previewTyped;
   WindowsGeneration windows = WindowsGeneration::k10;
   bool hidesLabels = false;
   MemorySettingsStore settings;
@@ -40,8 +43,13 @@ struct FakeClockPlatform : WindowHost, Timer, LoadedWindowList, ClockCommands, T
 
   // ClockCommands
   void InstallSysMenu() override { calls.push_back("menu"); }
-  std::string InputBox(std::string_view prompt, std::string_view title) override {
+  std::string InputBox(std::string_view prompt, std::string_view title,
+                       InputPreview* preview) override {
     calls.push_back("input " + std::string(title) + " " + std::string(prompt));
+    if (preview != nullptr) {
+      previewEmpty = preview->Text("");
+      previewTyped = preview->Text(typed);
+    }
     return typed;
   }
   void ShowCalender() override { calls.push_back("calender"); }

@@ -10,7 +10,11 @@
 #include <vector>
 
 #include "clock/frm_mirel.h"
+#include "clock/pattern_preview.h"
+#include "components/datetime/date_value.h"
+#include "components/datetime/now.h"
 #include "components/errors.h"
+#include "components/utf8.h"
 #include "tests/unit/clock/fake_clock_platform.h"
 
 namespace mirel {
@@ -62,18 +66,25 @@ TEST(SysMenuDispatch, EachCommandDoesItsOwnWorkAndOtherMessagesNothing) {
   }
 }
 
+// The box's preview line shows what the clock shows until something is typed, then the typed
+// pattern, both at the second that has begun.
 TEST(SysMenuDisplaySettings, TypedTextIsStoredAndShownEmptyChangesNothing) {
   struct Case {
     std::string typed;
     std::string expectedFormat;
     std::string expectedStored;
+    std::string expectedPreview;  // once `typed` is in the field
   };
   const Case cases[] = {
-      {"", "hh:nn", "old"},  // Cancel and an empty OK both give empty text
-      {"yyyy/mm/dd", "yyyy/mm/dd", "yyyy/mm/dd"},
-      {"   ", "   ", "   "},  // blanks are a pattern: the caption shows them
-      {" \"時刻\" hh:nn ", " \"時刻\" hh:nn ", " \"時刻\" hh:nn "},
+      // Cancel and an empty OK both give empty text.
+      {"", "hh:nn", "old", "表示例: 16:10"},
+      {"yyyy/mm/dd", "yyyy/mm/dd", "yyyy/mm/dd", "表示例: 2026/12/07"},
+      {"   ", "   ", "   ", "表示例:    "},  // blanks are a pattern: the caption shows them
+      {" \"時刻\" hh:nn ", " \"時刻\" hh:nn ", " \"時刻\" hh:nn ", "表示例:  時刻 16:10 "},
+      {"ggge年m月d日(aaa) hh:nn:ss", "ggge年m月d日(aaa) hh:nn:ss", "ggge年m月d日(aaa) hh:nn:ss",
+       "表示例: 令和8年12月7日(月) 16:10:33"},
   };
+  ScopedNowOverride now(DateSerial(2026, 12, 7) + TimeSerial(16, 10, 33) + 0.9 / 86400);
   for (const Case& c : cases) {
     FakeClockPlatform platform;
     platform.settings.SaveSetting("Mirel", "frmMirel", "Format", "old");
@@ -82,8 +93,39 @@ TEST(SysMenuDisplaySettings, TypedTextIsStoredAndShownEmptyChangesNothing) {
     form.DisplayFormat = "hh:nn";
     form.msgMirel_Message(274, 100, 0, 0);
     EXPECT_THAT(platform.calls, ElementsAre(kPromptCall)) << c.typed;
+    EXPECT_EQ(platform.previewEmpty, "表示例: 16:10");
+    EXPECT_EQ(platform.previewTyped, c.expectedPreview);
     EXPECT_EQ(form.DisplayFormat, c.expectedFormat);
     EXPECT_EQ(platform.settings.GetSetting("Mirel", "frmMirel", "Format"), c.expectedStored);
+  }
+}
+
+// A pattern of any length gives a line of at most kPreviewLimit characters, cut between whole
+// characters, and the box asks again with the same text at every second.
+TEST(PatternPreview, LongPatternsGiveALineCutBetweenCharacters) {
+  ScopedNowOverride now(DateSerial(2026, 12, 7) + TimeSerial(16, 10, 33));
+  struct Case {
+    std::string typed;
+    std::string lineStart;
+  };
+  const Case cases[] = {
+      {std::string(1 << 20, 'y'), "表示例: 20262026"},   // a megabyte of year tokens
+      {std::string(1000, '\\') + "年", "表示例: \\\\"},  // escaped backslashes
+      {std::string(3000, 'a'), "表示例: 月曜日月曜日"},  // weekday names of three-byte characters
+  };
+  for (const Case& c : cases) {
+    PatternPreview preview("hh");
+    const std::string line = preview.Text(c.typed);
+    EXPECT_EQ(preview.Text(c.typed), line);
+    EXPECT_THAT(line, StartsWith(c.lineStart));
+    const std::string shown = line.substr(std::string_view(kPreviewLead).size());
+    std::size_t characters = 0;
+    for (std::size_t at = 0; at < shown.size(); ++characters) {
+      const Utf8Character character = Utf8CharacterAt(shown, at);
+      EXPECT_TRUE(character.valid) << c.lineStart << " at " << at;
+      at += character.length;
+    }
+    EXPECT_EQ(characters, kPreviewLimit) << c.lineStart;
   }
 }
 
