@@ -9,6 +9,9 @@
 namespace mirel {
 
 using Color = std::uint32_t;  // 0xBBGGRR, blue in the high byte
+constexpr Color Rgb(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
+  return Color{red} | Color{green} << 8 | Color{blue} << 16;
+}
 inline constexpr Color kRed = 0x0000FF;
 inline constexpr Color kBlue = 0xFF0000;
 inline constexpr Color kWhite = 0xFFFFFF;
