@@ -119,8 +119,8 @@ e2e_exit_status() {
 }
 
 # Registry of the test's prefix. Values are UTF-8 here; reg prints CP932 with CRLF.
-e2e_reg_add() {  # key value data
-  e2e_wine_env "$E2E_WINE" reg add "$1" /v "$2" /t REG_SZ /d "$3" /f >/dev/null 2>&1
+e2e_reg_add() {  # key value data [type, REG_SZ unless given]
+  e2e_wine_env "$E2E_WINE" reg add "$1" /v "$2" /t "${4:-REG_SZ}" /d "$3" /f >/dev/null 2>&1
 }
 e2e_reg_query() {  # key value: prints the data, fails when the value is missing
   local out
@@ -139,6 +139,19 @@ e2e_fake_time() {
   bits=$([ "$E2E_ARCH" = win32 ] && echo 32 || echo 64)
   [ -f "$E2E_WORK/fake_time$bits.so" ] || e2e_fail "no $E2E_WORK/fake_time$bits.so; run prepare.sh"
   E2E_ENV+=("LD_PRELOAD=$E2E_WORK/fake_time$bits.so" "MIREL_FAKE_EPOCH=$epoch")
+}
+
+# Wine tells the program under test it runs on Windows 10 (build 18362) instead of its default
+# Windows 7, for what only Windows 10 offers (dark mode). Call before starting it.
+e2e_windows_10() {
+  e2e_reg_add "HKCU\\Software\\Wine\\AppDefaults\\$(basename "${MIREL_EXE:?}")" Version win10 ||
+    e2e_fail "cannot set the Windows version"
+}
+
+# The user's choice of dark (0) or light (1) mode for apps.
+e2e_apps_use_light_theme() {
+  e2e_reg_add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize' \
+    AppsUseLightTheme "$1" REG_DWORD || e2e_fail "cannot set AppsUseLightTheme"
 }
 
 e2e_screenshot() { import -display "$DISPLAY" -window root "$1"; }

@@ -5,6 +5,9 @@
 //   window_probe client CLASS          prints the client area "left top width height"
 //   window_probe child CLASS ID        prints the screen rectangle of the child control ID
 //   window_probe close CLASS           posts WM_CLOSE
+//   window_probe settingchange TEXT    sends every top-level window WM_SETTINGCHANGE with TEXT
+//                                      (ASCII), as Windows does when a setting changes; returns
+//                                      once each has handled it
 // Exit status 2 when there is no such window.
 #include <windows.h>
 
@@ -31,10 +34,21 @@ void PrintRect(HWND window, RECT rect) {
 
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: window_probe syscommand|client|child|close CLASS [ID]\n");
+    std::fprintf(stderr,
+                 "usage: window_probe syscommand|client|child|close CLASS [ID]\n"
+                 "       window_probe settingchange TEXT\n");
     return 1;
   }
   const std::string command = argv[1];
+  if (command == "settingchange") {
+    const std::wstring text(argv[2], argv[2] + std::strlen(argv[2]));
+    DWORD_PTR result = 0;
+    return ::SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, 0,
+                                 reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG, 10000,
+                                 &result) != 0
+               ? 0
+               : 1;
+  }
   HWND window = FindByClass(argv[2]);
   if (window == nullptr) {
     std::fprintf(stderr, "no window of class %s\n", argv[2]);
