@@ -1,6 +1,7 @@
 #include "calendar/calender_arrow_box_win.h"
 
 #include "components/surface/gdi_surface_win.h"
+#include "components/surface/system_palette_win.h"
 #include "components/win32/dpi.h"
 
 namespace mirel {
@@ -51,7 +52,8 @@ void CalenderArrowBox::OnButtonUp(LPARAM lParam) {
 void CalenderArrowBox::Paint(HDC dc) {
   RECT client{};
   ::GetClientRect(Handle(), &client);
-  FillSolidRect(dc, client, kBlue);
+  // On the heading band's colour, read at each paint: the arrows follow a switch of the look.
+  FillSolidRect(dc, client, SystemPalette()[ColourRole::kHeadingBand]);
   const int size =
       ::MulDiv(kIconPixels, static_cast<int>(win32::WindowDpi(Handle())), USER_DEFAULT_SCREEN_DPI);
   if (HICON icon = Icon(size); icon != nullptr) {

@@ -1,6 +1,7 @@
-// picPrev and picNext on Win32: a blue box in a top corner of the calendar window with an arrow
-// icon at its top left. A click inside it (pressed and released there) steps the month; the focus
-// it gets on the way it hands on to the grid, through the calendar window's events.
+// picPrev and picNext on Win32: a box in a top corner of the calendar window, in the colour of the
+// heading band (blue in the design), with an arrow icon at its top left. A click inside it
+// (pressed and released there) steps the month; the focus it gets on the way it hands on to the
+// grid, through the calendar window's events.
 #pragma once
 
 #include <windows.h>

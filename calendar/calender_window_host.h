@@ -1,10 +1,12 @@
 // What frmCalender needs of the window that shows it: the caption, the inner size, the three
-// picture boxes' placement and focus. The Win32 window implements it; tests use a fake.
+// picture boxes' placement and focus, the colours of the system's look. The Win32 window
+// implements it; tests use a fake.
 #pragma once
 
 #include <string_view>
 
 #include "components/form_controls/form_state.h"
+#include "components/surface/palette.h"
 
 namespace mirel {
 
@@ -21,6 +23,8 @@ class CalenderWindowHost : public FormStateWindow {
   virtual void MovePicture(CalenderPicture picture, double left, double top, double width,
                            double height) = 0;
   virtual void SetFocus(CalenderPicture picture) = 0;
+  // The colours to draw in, asked at each drawing: the user may switch the look at any time.
+  virtual Palette CurrentPalette() const = 0;
 };
 
 }  // namespace mirel

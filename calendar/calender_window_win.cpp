@@ -5,6 +5,7 @@
 #include "calendar/calender_context_menu_win.h"
 #include "calendar/calender_window.h"
 #include "components/errors.h"
+#include "components/surface/system_palette_win.h"
 #include "components/win32/app_info.h"
 #include "components/win32/text_conversion.h"
 #include "components/win32/win_error.h"
@@ -185,6 +186,10 @@ void CalenderWindow::SetFocus(CalenderPicture picture) {
   if (HWND target = PictureWindow(picture); target != nullptr) {
     ::SetFocus(target);
   }
+}
+
+Palette CalenderWindow::CurrentPalette() const {
+  return SystemPalette();
 }
 
 LRESULT CalenderWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -48,6 +48,7 @@ class CalenderWindow final : public CalenderWindowHost,
   void MovePicture(CalenderPicture picture, double left, double top, double width,
                    double height) override;
   void SetFocus(CalenderPicture picture) override;
+  Palette CurrentPalette() const override;
 
  private:
   // BoundWindow

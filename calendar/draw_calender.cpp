@@ -37,21 +37,22 @@ struct MonthGrid {
   int dayCount = 0;     // 28..31
 };
 
-// The band of weekday names across the top row, Sunday in red.
-void DrawHeading(Surface& pic) {
+// The band of weekday names across the top row, Sunday in its own colour.
+void DrawHeading(Surface& pic, const Palette& palette) {
+  pic.SetBackColor(palette[ColourRole::kBackground]);
   pic.Cls();
   pic.Scale(0, 0, 7, 7);
   pic.SetDrawMode(kDrawModeCopyPen);
-  pic.Line(0, 0, 7, 1, kBlue, LineKind::kFilledBox);
+  pic.Line(0, 0, 7, 1, palette[ColourRole::kHeadingBand], LineKind::kFilledBox);
   for (int weekday = 0; weekday <= 6; ++weekday) {
     // Day 1 of the date values was a Sunday.
     const std::string name = Format(static_cast<DateValue>(weekday + 1), "aaa");
     // Measured in the weight the previous text left, before this heading's own is set.
     pic.SetCurrentX(weekday + 0.5 - pic.TextWidth(name) / 2);
     pic.SetCurrentY(1 - pic.TextHeight(name) - 0.2);
-    pic.SetForeColor(kWhite);
+    pic.SetForeColor(palette[ColourRole::kHeadingText]);
     if (weekday == 0) {
-      pic.SetForeColor(kRed);
+      pic.SetForeColor(palette[ColourRole::kHeadingSunday]);
     }
     pic.SetFontBold(true);
     pic.Print(name);
@@ -75,7 +76,8 @@ MonthGrid LayOutMonth(const CalenderMonth& month) {
 
 // One day's number in its cell, coloured by its column or as a holiday, and the holiday's name
 // under it from the cell's left edge.
-void DrawDay(Surface& pic, const MonthGrid& grid, int day, const DayOffLookup& findDayOff) {
+void DrawDay(Surface& pic, const Palette& palette, const MonthGrid& grid, int day,
+             const DayOffLookup& findDayOff) {
   const int cell = grid.firstColumn + day - 1;  // 0 is the top row's Sunday
   const int col = cell % 7 + 1;
   const int row = cell / 7 + 2;
@@ -83,19 +85,19 @@ void DrawDay(Surface& pic, const MonthGrid& grid, int day, const DayOffLookup& f
   pic.SetCurrentX(col - 0.5 - pic.TextWidth(number) / 2);
   pic.SetCurrentY(row - 0.5 - pic.TextHeight(number) / 2);
   if (col == 1) {
-    pic.SetForeColor(kRed);
+    pic.SetForeColor(palette[ColourRole::kSunday]);
     pic.SetFontBold(true);
   } else if (col == 7) {
-    pic.SetForeColor(kBlue);
+    pic.SetForeColor(palette[ColourRole::kSaturday]);
     pic.SetFontBold(true);
   } else {
-    pic.SetForeColor(kBlack);
+    pic.SetForeColor(palette[ColourRole::kText]);
     pic.SetFontBold(false);
   }
   const std::string name = findDayOff(Format(grid.first + (day - 1), "mm/dd"));
   if (!name.empty()) {
-    // A holiday is red even on a Saturday.
-    pic.SetForeColor(kRed);
+    // A holiday takes the holiday colour even on a Saturday.
+    pic.SetForeColor(palette[ColourRole::kHoliday]);
     pic.SetFontBold(true);
   }
   pic.Print(number);
@@ -103,9 +105,9 @@ void DrawDay(Surface& pic, const MonthGrid& grid, int day, const DayOffLookup& f
   pic.Print(name);
 }
 
-// The red frame on the cell of day curDay, in whatever month is shown: a day past the month's
-// end frames an empty cell. Skipped when the cell lies beyond what the surface can place.
-void DrawTodayFrame(Surface& pic, const MonthGrid& grid, std::int32_t curDay) {
+// The frame on the cell of day curDay, in whatever month is shown: a day past the month's end
+// frames an empty cell. Skipped when the cell lies beyond what the surface can place.
+void DrawTodayFrame(Surface& pic, Color color, const MonthGrid& grid, std::int32_t curDay) {
   const std::int64_t cell = grid.firstColumn + std::int64_t{curDay} - 1;
   const std::int64_t col = cell % 7 + 1;
   const std::int64_t row = cell / 7 + 2;
@@ -114,16 +116,16 @@ void DrawTodayFrame(Surface& pic, const MonthGrid& grid, std::int32_t curDay) {
     const std::int16_t y1 = RoundToInteger16((row - 1) * pic.ScaleHeight() / 7);
     const std::int16_t x2 = RoundToInteger16(pic.ScaleWidth() / 7 + x1);
     const std::int16_t y2 = RoundToInteger16(pic.ScaleHeight() / 7 + y1);
-    pic.Line(x1, y1, x2, y2, kRed, LineKind::kBox);
+    pic.Line(x1, y1, x2, y2, color, LineKind::kBox);
   });
 }
 
-// "今日: " and today's date in red bold along the bottom edge; each statement is skipped alone
-// when it fails, so that a date that cannot be written still leaves the label.
-void DrawCurrentDateLine(Surface& pic) {
+// "今日: " and today's date in bold along the bottom edge; each statement is skipped alone when
+// it fails, so that a date that cannot be written still leaves the label.
+void DrawCurrentDateLine(Surface& pic, Color color) {
   std::string today;
   SkipOnError([&] { today = Format(Date(), "ddddd"); });
-  SkipOnError([&] { pic.SetForeColor(kRed); });
+  SkipOnError([&] { pic.SetForeColor(color); });
   SkipOnError([&] { pic.SetFontBold(true); });
   SkipOnError([&] { pic.SetCurrentX(0); });
   SkipOnError([&] { pic.SetCurrentY(pic.ScaleHeight() - pic.TextHeight(today)); });
@@ -142,16 +144,16 @@ bool IsShowableMonth(std::int64_t year, std::int64_t month) {
 }
 
 void DrawCalender(Surface& pic, const CalenderMonth& month, const DayOffLookup& findDayOff,
-                  const CaptionSink& setCaption) {
-  DrawHeading(pic);
+                  const CaptionSink& setCaption, const Palette& palette) {
+  DrawHeading(pic, palette);
   const MonthGrid grid = LayOutMonth(month);
   for (int day = 1; day <= grid.dayCount; ++day) {
-    DrawDay(pic, grid, day, findDayOff);
+    DrawDay(pic, palette, grid, day, findDayOff);
   }
   // From here on a failing step is skipped and the next one runs.
   SkipOnError([&] { setCaption(Format(grid.first, "yyyy年mm月")); });
-  DrawTodayFrame(pic, grid, month.CurDay);
-  DrawCurrentDateLine(pic);
+  DrawTodayFrame(pic, palette[ColourRole::kTodayFrame], grid, month.CurDay);
+  DrawCurrentDateLine(pic, palette[ColourRole::kTodayText]);
 }
 
 }  // namespace mirel

@@ -1,6 +1,7 @@
-// The month grid: seven columns (Sunday first) under a blue band of weekday names, the day
-// numbers coloured by weekday and holiday with the holiday names under them, a red frame on the
-// cell of day number CurDay, the year and month as caption and today's date at the bottom.
+// The month grid: seven columns (Sunday first) under a band of weekday names, the day numbers
+// coloured by weekday and holiday with the holiday names under them, a frame on the cell of day
+// number CurDay, the year and month as caption and today's date at the bottom; in the colours of
+// a palette (the design's: a blue band, Sundays and holidays red, Saturdays blue, a red frame).
 #pragma once
 
 #include <cstdint>
@@ -9,6 +10,7 @@
 #include <string_view>
 
 #include "components/datetime/civil_date.h"
+#include "components/surface/palette.h"
 #include "components/surface/surface.h"
 
 namespace mirel {
@@ -36,6 +38,6 @@ using CaptionSink = std::function<void(std::string_view caption)>;
 // all drawn (a year the date functions cannot show) is thrown to the caller; after that, each
 // step that fails (caption, frame, bottom line) is skipped and the next one still runs.
 void DrawCalender(Surface& pic, const CalenderMonth& month, const DayOffLookup& findDayOff,
-                  const CaptionSink& setCaption);
+                  const CaptionSink& setCaption, const Palette& palette = PaletteFor(Look::kLight));
 
 }  // namespace mirel

@@ -105,7 +105,7 @@ void frmCalender::DrawCalender() {
   ::mirel::DrawCalender(
       picCalender_, {.CurYear = CurYear, .CurMonth = CurMonth, .CurDay = CurDay},
       [&names](std::string_view key) { return names.Find(key); },
-      [this](std::string_view caption) { host_.SetCaption(caption); });
+      [this](std::string_view caption) { host_.SetCaption(caption); }, host_.CurrentPalette());
 }
 
 void frmCalender::LoadDayOff() {

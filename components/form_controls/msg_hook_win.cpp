@@ -17,7 +17,8 @@ namespace {
 // The window's own procedure, which the hook's hands every message on to, and the hook, as window
 // properties: the window's user data belongs to the window's own object. The hook subclasses the
 // window by replacing its procedure itself rather than through the common controls library,
-// which the clock would otherwise load at start for this alone (bench/startup.sh measures its cost).
+// which the clock would otherwise load at start for this alone (bench/startup.sh measures its
+// cost).
 constexpr wchar_t kPreviousProperty[] = L"Mirel.MsgHook.Previous";
 constexpr wchar_t kHookProperty[] = L"Mirel.MsgHook";
 

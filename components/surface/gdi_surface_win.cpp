@@ -61,7 +61,7 @@ void FillSolidRect(HDC dc, const RECT& rect, Color color) {
   ::FillRect(dc, &rect, static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
 }
 
-GdiSurface::GdiSurface(Color background) : PictureBoxState(0, 0), background_(background) {}
+GdiSurface::GdiSurface(Color backColor) : PictureBoxState(0, 0, backColor) {}
 
 void GdiSurface::Resize(HDC reference, int widthPixels, int heightPixels) {
   bitmapSelection_.reset();
@@ -154,7 +154,7 @@ void GdiSurface::FillPixels(int left, int top, int right, int bottom, Color colo
 
 void GdiSurface::Cls() {
   if (!Empty()) {
-    FillPixels(0, 0, widthPixels_, heightPixels_, background_);
+    FillPixels(0, 0, widthPixels_, heightPixels_, backColor_);
   }
   HomePen();
 }

@@ -23,7 +23,7 @@ void FillSolidRect(HDC dc, const RECT& rect, Color color);
 
 class GdiSurface : public PictureBoxState {
  public:
-  explicit GdiSurface(Color background = kWhite);
+  explicit GdiSurface(Color backColor = kWhite);
   GdiSurface(const GdiSurface&) = delete;
   GdiSurface& operator=(const GdiSurface&) = delete;
 
@@ -56,7 +56,6 @@ class GdiSurface : public PictureBoxState {
   int LinePixels() const;
   void FillPixels(int left, int top, int right, int bottom, Color color);
 
-  Color background_;
   win32::UniqueMemoryDc dc_;
   win32::UniqueBitmap bitmap_;
   win32::UniqueFont regularFont_;

@@ -1,6 +1,6 @@
 // What every drawing surface with the picture box's semantics keeps alike: the user scale, the
-// pen position, the text colour and the weight. The GDI and terminal surfaces derive from it and
-// only draw; the recording surface keeps its own, since it records each of these calls.
+// pen position, the back and text colours and the weight. The GDI and terminal surfaces derive from
+// it and only draw; the recording surface keeps its own, since it records each of these calls.
 #pragma once
 
 #include "components/surface/surface.h"
@@ -11,7 +11,8 @@ class PictureBoxState : public Surface {
  public:
   // Until Scale is called, (0, 0)-(initialX2, initialY2): pixels, cells or whatever the
   // surface counts in.
-  PictureBoxState(double initialX2, double initialY2) : scaleX2_(initialX2), scaleY2_(initialY2) {}
+  PictureBoxState(double initialX2, double initialY2, Color backColor)
+      : scaleX2_(initialX2), scaleY2_(initialY2), backColor_(backColor) {}
 
   void Scale(double x1, double y1, double x2, double y2) override {
     scaleX1_ = x1;
@@ -25,6 +26,7 @@ class PictureBoxState : public Surface {
   double CurrentY() const override { return currentY_; }
   void SetCurrentX(double x) override { currentX_ = x; }
   void SetCurrentY(double y) override { currentY_ = y; }
+  void SetBackColor(Color color) override { backColor_ = color; }
   void SetForeColor(Color color) override { foreColor_ = color; }
   void SetFontBold(bool bold) override { bold_ = bold; }
 
@@ -37,6 +39,7 @@ class PictureBoxState : public Surface {
 
   double scaleX1_ = 0, scaleY1_ = 0, scaleX2_, scaleY2_;
   double currentX_ = 0, currentY_ = 0;
+  Color backColor_;
   Color foreColor_ = kBlack;
   bool bold_ = false;
 };

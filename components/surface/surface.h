@@ -1,6 +1,6 @@
 // The drawing surface of a picture box, in the picture box's own terms: a user scale, a pen
-// position, a text colour and weight. The calendar draws on it; gdi_surface_win.cpp puts it on
-// the screen, recording_surface.h records it for tests, the terminal view prints it.
+// position, a back and a text colour and the weight. The calendar draws on it; gdi_surface_win.cpp
+// puts it on the screen, recording_surface.h records it for tests, the terminal view prints it.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +9,9 @@
 namespace mirel {
 
 using Color = std::uint32_t;  // 0xBBGGRR, blue in the high byte
+constexpr Color Rgb(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
+  return Color{red} | Color{green} << 8 | Color{blue} << 16;
+}
 inline constexpr Color kRed = 0x0000FF;
 inline constexpr Color kBlue = 0xFF0000;
 inline constexpr Color kWhite = 0xFFFFFF;
@@ -22,8 +25,10 @@ class Surface {
  public:
   virtual ~Surface() = default;
 
-  // Fills the surface with its background colour; the pen goes to (0, 0) of the current scale.
+  // Fills the surface with its back colour; the pen goes to (0, 0) of the current scale.
   virtual void Cls() = 0;
+  // The colour the next Cls fills with.
+  virtual void SetBackColor(Color color) = 0;
   // The inner top-left corner becomes (x1, y1), the inner bottom-right corner (x2, y2).
   virtual void Scale(double x1, double y1, double x2, double y2) = 0;
   virtual double ScaleWidth() const = 0;

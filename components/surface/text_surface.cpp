@@ -61,16 +61,15 @@ int DisplayColumns(std::string_view text) {
   return columns;
 }
 
-TextSurface::TextSurface(int columns, int lines, Color background)
-    : PictureBoxState(std::max(columns, 1), std::max(lines, 1)),
+TextSurface::TextSurface(int columns, int lines, Color backColor)
+    : PictureBoxState(std::max(columns, 1), std::max(lines, 1), backColor),
       columns_(std::max(columns, 1)),
-      lines_(std::max(lines, 1)),
-      background_(background) {
+      lines_(std::max(lines, 1)) {
   Cls();
 }
 
 void TextSurface::Cls() {
-  cells_.assign(static_cast<std::size_t>(columns_ * lines_), BlankCell(background_));
+  cells_.assign(static_cast<std::size_t>(columns_ * lines_), BlankCell(backColor_));
   HomePen();
 }
 

@@ -14,8 +14,8 @@ namespace mirel {
 
 class TextSurface : public PictureBoxState {
  public:
-  // columns x lines character cells, all blank on the background colour.
-  TextSurface(int columns, int lines, Color background = kWhite);
+  // columns x lines character cells, all blank on the back colour.
+  TextSurface(int columns, int lines, Color backColor = kWhite);
 
   void Cls() override;
   void SetDrawMode(int) override {}
@@ -43,7 +43,6 @@ class TextSurface : public PictureBoxState {
 
   int columns_;
   int lines_;
-  Color background_;
   std::vector<Cell> cells_;
 };
 

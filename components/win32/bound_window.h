@@ -2,7 +2,8 @@
 // object is the window's from its first message (WM_NCCREATE) to its last (WM_NCDESTROY) and
 // hears every message in between in OnMessage, inside the guard of WindowProcedure. A top-level
 // window (one without WS_CHILD) is also in the program's loaded windows (LoadedWindows) from
-// WM_CREATE on, so the clock's close sequence unloads it.
+// WM_CREATE on, so the clock's close sequence unloads it; its title bar follows the system's look
+// (window_look.h).
 // What every window does alike goes into Route, before the window's own OnMessage (or into
 // WindowProcedure, which already follows a DPI change for every window); what one window does goes
 // into its own OnMessage, a case each.

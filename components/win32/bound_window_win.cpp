@@ -1,6 +1,7 @@
 #include "components/win32/bound_window.h"
 
 #include "components/win32/loaded_windows.h"
+#include "components/win32/window_look.h"
 
 namespace mirel::win32 {
 
@@ -43,6 +44,7 @@ LRESULT BoundWindow::Route(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     default:
       break;
   }
+  FollowSystemLook(window, message, wParam, lParam);
   return OnMessage(window, message, wParam, lParam);
 }
 

@@ -13,6 +13,7 @@
 #include <windows.h>
 
 #include "components/win32/win_error.h"
+#include "components/win32/window_look.h"
 
 namespace mirel::win32 {
 
@@ -53,9 +54,11 @@ LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 }
 
 // The same for a dialog: the object is the dialog's creation parameter, stored at WM_INITDIALOG.
-// A failing handler counts as a message the dialog did not handle (FALSE).
+// A failing handler counts as a message the dialog did not handle (FALSE). Its title bar follows
+// the system's look, as a BoundWindow's does.
 template <typename Object, INT_PTR (Object::*Handler)(HWND, UINT, WPARAM, LPARAM)>
 INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+  FollowSystemLook(dialog, message, wParam, lParam);
   Object* object = nullptr;
   if (message == WM_INITDIALOG) {
     object = reinterpret_cast<Object*>(lParam);

@@ -82,30 +82,36 @@ cal_click_child() {
   xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1
 }
 
-# Red pixels of the number in the cell at column `col` (1..7) and row `row` (2..7, the heading
-# being row 1) of the grid read by cal_grid, in the screenshot `png`.
-cal_red_number() {  # png col row
+# Pixels of a `kind` (see cal_count; red unless given) in the number of the cell at column `col`
+# (1..7) and row `row` (2..7, the heading being row 1) of the grid read by cal_grid, in the
+# screenshot `png`.
+cal_red_number() {  # png col row [kind]
   local cw=$((gw / 7)) ch=$((gh / 7))
-  cal_count "$1" red $((gx + ($2 - 1) * gw / 7 + 2)) $((gy + ($3 - 1) * gh / 7 + 2)) $((cw - 4)) \
-    $((ch / 2 + 2))
+  cal_count "$1" "${4:-red}" $((gx + ($2 - 1) * gw / 7 + 2)) $((gy + ($3 - 1) * gh / 7 + 2)) \
+    $((cw - 4)) $((ch / 2 + 2))
 }
 
-# Fails unless the holiday's number is red and the plain day's has no red; says what it saw.
-cal_expect_red_holiday() {  # png holCol holRow plainCol plainRow what
+# Fails unless the holiday's number is red (or of `kind`) and the plain day's has none of it;
+# says what it saw.
+cal_expect_red_holiday() {  # png holCol holRow plainCol plainRow what [kind]
   local holiday plain
-  holiday=$(cal_red_number "$1" "$2" "$3")
-  plain=$(cal_red_number "$1" "$4" "$5")
-  e2e_log "$6: holiday $holiday red pixels, plain day $plain"
-  ((holiday >= 5 && plain == 0)) || e2e_fail "$6: the holiday is not drawn in red"
+  holiday=$(cal_red_number "$1" "$2" "$3" "${7:-red}")
+  plain=$(cal_red_number "$1" "$4" "$5" "${7:-red}")
+  e2e_log "$6: holiday $holiday ${7:-red} pixels, plain day $plain"
+  ((holiday >= 5 && plain == 0)) || e2e_fail "$6: the holiday is not drawn ${7:-red}"
 }
 
-# Pixels of `png` in the box w x h at (x, y) that are pure enough red / blue / white.
+# Pixels of `png` in the box w x h at (x, y) that are pure enough red / blue / white, dark, or
+# whose red or blue leads the other channels (the dark palette's lightened hues).
 cal_count() {  # png kind x y w h
   local fx
   case $2 in
     red) fx='r>0.75&&g<0.25&&b<0.25' ;;
     blue) fx='b>0.75&&r<0.25&&g<0.25' ;;
     white) fx='r>0.9&&g>0.9&&b>0.9' ;;
+    dark) fx='r<0.2&&g<0.2&&b<0.2' ;;
+    reddish) fx='r>g+0.2&&r>b+0.2' ;;
+    bluish) fx='b>r+0.2&&b>g+0.2' ;;
   esac
   convert "$1" -crop "$5x$6+$3+$4" +repage -fx "$fx" -format '%[fx:round(mean*w*h)]' info:
 }

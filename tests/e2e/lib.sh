@@ -120,7 +120,7 @@ e2e_exit_status() {
 }
 
 # Registry of the test's prefix. Values are UTF-8 here; reg prints CP932 with CRLF.
-e2e_reg_add() {  # key value data [type, REG_SZ when left out]
+e2e_reg_add() {  # key value data [type, REG_SZ unless given]
   e2e_wine_env "$E2E_WINE" reg add "$1" /v "$2" /t "${4:-REG_SZ}" /d "$3" /f >/dev/null 2>&1
 }
 e2e_reg_delete() {  # key value
@@ -175,6 +175,19 @@ e2e_icons() {
     awk -F', ' '{ for (i = 1; i < NF; i += 2 + $i * $(i + 1)) {
                     line = $i; for (j = i + 1; j < i + 2 + $i * $(i + 1); j++) line = line ", " $j
                     print line } }'
+}
+
+# Wine tells the program under test it runs on Windows 10 (build 18362) instead of its default
+# Windows 7, for what only Windows 10 offers (dark mode). Call before starting it.
+e2e_windows_10() {
+  e2e_reg_add "HKCU\\Software\\Wine\\AppDefaults\\$(basename "${MIREL_EXE:?}")" Version win10 ||
+    e2e_fail "cannot set the Windows version"
+}
+
+# The user's choice of dark (0) or light (1) mode for apps.
+e2e_apps_use_light_theme() {
+  e2e_reg_add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize' \
+    AppsUseLightTheme "$1" REG_DWORD || e2e_fail "cannot set AppsUseLightTheme"
 }
 
 e2e_screenshot() { import -display "$DISPLAY" -window root "$1"; }

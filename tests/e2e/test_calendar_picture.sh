@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
 # What the calendar shows, read from a screenshot: the blue heading band, the white grid, the red
-# frame on today's cell, and a holiday from the DayOff.dat beside the program in red. The
-# picture is kept as $MIREL_E2E_WORK/calendar.png (and copied to docs/ with MIREL_UPDATE_DOCS=1).
+# frame on today's cell, and a holiday from the DayOff.dat beside the program in red, on Windows 10
+# with no choice of dark mode stored. Opened again with dark mode chosen, the grid is dark and
+# Sundays, Saturdays, the holiday and the frame keep their hues; switched back to light while
+# open, it is the light picture again within a second. The pictures are kept as
+# $MIREL_E2E_WORK/calendar.png and calendar_dark.png (and copied to docs/ with
+# MIREL_UPDATE_DOCS=1).
 set -euo pipefail
 source "$(dirname "$0")/calendar_helpers.sh"
 
@@ -24,6 +28,8 @@ PY
 )"
 month=$(cal_today +%m)
 cal_setup "$(printf 'メモ: 試験用\r\n%s/%02d = 試験祝日\r\n' "$month" "$holiday")"
+"$E2E_WINESERVER" -p # one server for the registry commands and the program; the cleanup ends it
+e2e_windows_10
 cal_start_and_open
 cal_expect_caption "$(cal_today +%Y年%m月)"
 sleep 0.5
@@ -56,11 +62,54 @@ left=$(cal_count "$shot" red "$((tx - 1))" "$ty" 3 "$ch")
 cal_expect_red_holiday "$shot" "$hol_col" "$hol_row" "$plain_col" "$plain_row" \
   "days $holiday and $plain"
 
-# The picture of the whole window for the README.
-eval "$(xdotool getwindowgeometry --shell "$CAL_WID")"
-convert "$shot" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$E2E_WORK/calendar.png"
-if [ "${MIREL_UPDATE_DOCS:-}" = 1 ]; then
-  mkdir -p "$MIREL_SOURCE_DIR/docs"
-  cp "$E2E_WORK/calendar.png" "$MIREL_SOURCE_DIR/docs/calendar.png"
-fi
+# The picture of the whole window for the README, as `name`.png.
+keep_picture() {
+  eval "$(xdotool getwindowgeometry --shell "$CAL_WID")"
+  convert "$shot" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$E2E_WORK/$1.png"
+  if [ "${MIREL_UPDATE_DOCS:-}" = 1 ]; then
+    mkdir -p "$MIREL_SOURCE_DIR/docs"
+    cp "$E2E_WORK/$1.png" "$MIREL_SOURCE_DIR/docs/$1.png"
+  fi
+}
+keep_picture calendar
+grid_picture() { convert "$1" -crop "${gw}x${gh}+${gx}+${gy}" +repage "$2"; }
+grid_picture "$shot" "$E2E_DIR/light.png"
 e2e_log "picture ok"
+
+# Dark mode chosen, the calendar opened again: a dark grid, the hues kept.
+cal_probe close frmCalender >/dev/null
+e2e_wait_until 10 eval '[ -z "$(cal_find_calendar)" ]' || e2e_fail "the calendar did not close"
+e2e_apps_use_light_theme 0
+cal_open
+cal_grid
+e2e_wait_until 10 eval 'e2e_screenshot "$shot" &&
+  (($(cal_count "$shot" dark "$((gx + gw - 8))" "$((gy + gh - 6))" 6 4) == 24))' ||
+  e2e_fail "grid not dark"
+band=$(cal_count "$shot" bluish "$((gx + 20))" "$((gy + 1))" "$((gw - 40))" 2)
+((band > (gw - 40) * 2 * 9 / 10)) || e2e_fail "dark heading band not blue ($band)"
+# Row 3 holds a whole week: its Sunday and Saturday.
+sunday=$(cal_red_number "$shot" 1 3 reddish)
+saturday=$(cal_red_number "$shot" 7 3 bluish)
+e2e_log "dark: Sunday $sunday reddish pixels, Saturday $saturday bluish"
+((sunday >= 5 && saturday >= 5)) || e2e_fail "Sunday or Saturday lost its hue in dark mode"
+cal_expect_red_holiday "$shot" "$hol_col" "$hol_row" "$plain_col" "$plain_row" \
+  "dark: days $holiday and $plain" reddish
+tx=$(cell_x "$today_col")
+ty=$(cell_y "$today_row")
+top=$(cal_count "$shot" reddish "$tx" "$((ty - 1))" "$cw" 3)
+((top >= cw * 8 / 10)) || e2e_fail "no reddish frame on today in dark mode ($top)"
+keep_picture calendar_dark
+
+# Back to light while the calendar is open: every window hears of it as from Windows.
+e2e_apps_use_light_theme 1
+cal_probe settingchange ImmersiveColorSet || e2e_fail "the broadcast failed"
+sent=$(date +%s%N)
+until e2e_screenshot "$shot" && grid_picture "$shot" "$E2E_DIR/now.png" &&
+  [ "$(compare -metric AE "$E2E_DIR/light.png" "$E2E_DIR/now.png" null: 2>&1)" = 0 ]; do
+  (($(date +%s%N) - sent < 1000000000)) ||
+    e2e_fail "not the light picture a second after the switch (AE $(
+      compare -metric AE "$E2E_DIR/light.png" "$E2E_DIR/now.png" null: 2>&1))"
+  sleep 0.05
+done
+e2e_log "light again after $((($(date +%s%N) - sent) / 1000000)) ms, pixel for pixel"
+e2e_log "dark mode ok"

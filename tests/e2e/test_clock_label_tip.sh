@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The one-time message about hidden taskbar labels, on Windows 10 (Wine 8 says Windows 7 unless
-# told otherwise). With TaskbarGlomLevel 0 the first start shows it beside a clock that ticks on,
+# The one-time message about hidden taskbar labels, on Windows 10 (e2e_windows_10: Wine 8 says
+# Windows 7 unless told otherwise). With TaskbarGlomLevel 0 the first start shows it beside a clock that ticks on,
 # naming the setting; the clock closing under it does not count as read, so the next start shows
 # it again; closed by the user (Escape, as 閉じる), it is stored as read and the third start shows
 # none. With TaskbarGlomLevel 2 (labels shown) it never shows.
@@ -9,7 +9,7 @@ source "$(dirname "$0")/sysmenu_helpers.sh"
 advanced='HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\Advanced'
 e2e_setup
 "$E2E_WINESERVER" -p # one server for the registry commands and the programs
-e2e_reg_add 'HKCU\Software\Wine' Version win10
+e2e_windows_10
 e2e_reg_add "$advanced" TaskbarGlomLevel 0 REG_DWORD
 
 # The clock found by its caption: the message may show before the search does.

@@ -2,9 +2,10 @@
 # バージョン情報 restores the minimised clock, centres it on the screen and shows the version
 # dialog over it; Escape closes the dialog and the clock runs on.
 # The DLLs the program loads when it needs them (the common controls for the dialog's styled
-# button) come from the system, not from the program's folder: copies that say when they are
-# loaded lie beside it, and Wine is told to prefer them to its own, as Windows prefers the
-# program's folder. (version.dll cannot be tried so: Wine's own user32 imports it, so with that
+# button, the DWM library for dark title bars, so the user's choice here is dark mode on Windows
+# 10) come from the system, not from the program's folder: copies that say when they are loaded
+# lie beside it, and Wine is told to prefer them to its own, as Windows prefers the program's
+# folder. (version.dll cannot be tried so: Wine's own user32 imports it, so with that
 # preference every program under Wine loads the folder's copy before its first instruction. The
 # release test checks that the program does not import it; the Win32 tests try SystemLibrary.)
 set -euo pipefail
@@ -13,8 +14,10 @@ e2e_setup
 mkdir -p "$E2E_DIR/app"
 cp "${MIREL_EXE:?set by CTest}" "$E2E_DIR/app/Mirel.exe"
 MIREL_EXE=$E2E_DIR/app/Mirel.exe
+e2e_windows_10
+e2e_apps_use_light_theme 0
 overrides="mscoree,mshtml=;winemenubuilder.exe=d"
-folder_dlls=(comctl32)
+folder_dlls=(comctl32 dwmapi)
 for dll in "${folder_dlls[@]}"; do
   cp "${MIREL_E2E_HELPERS:?set by CTest}/dlls/marker.dll" "$E2E_DIR/app/$dll.dll"
   overrides+=";$dll=n,b"

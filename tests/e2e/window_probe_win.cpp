@@ -15,6 +15,9 @@
 //                                      window's caption changed; 9999 when it did not in 2 s
 //   window_probe dayicon DAY SIZE      prints the clock's icon of DAY at SIZE pixels as X's
 //                                      _NET_WM_ICON has it: "SIZE, SIZE, argb, ..." in decimal
+//   window_probe settingchange TEXT    sends every top-level window WM_SETTINGCHANGE with TEXT
+//                                      (ASCII), as Windows does when a setting changes; returns
+//                                      once each has handled it
 // Exit status 2 when there is no such window.
 #include <windows.h>
 
@@ -121,12 +124,21 @@ void PrintRect(HWND window, RECT rect) {
 
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: window_probe COMMAND CLASS|DAY [ARGUMENTS]\n");
+    std::fprintf(stderr, "usage: window_probe COMMAND CLASS|DAY|TEXT [ARGUMENTS]\n");
     return 1;
   }
   const std::string command = argv[1];
   if (command == "dayicon" && argc >= 4) {
     return PrintDayIcon(std::atoi(argv[2]), std::atoi(argv[3]));
+  }
+  if (command == "settingchange") {
+    const std::wstring text(argv[2], argv[2] + std::strlen(argv[2]));
+    DWORD_PTR result = 0;
+    return ::SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, 0,
+                                 reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG, 10000,
+                                 &result) != 0
+               ? 0
+               : 1;
   }
   HWND window = FindByClass(argv[2]);
   if (window == nullptr) {

@@ -64,7 +64,7 @@ std::vector<DrawOp> RecordingSurface::OpsOf(DrawOpKind kind) const {
 }
 
 void RecordingSurface::Cls() {
-  Record({.kind = DrawOpKind::kCls});
+  Record({.kind = DrawOpKind::kCls, .color = backColor_});
   currentX_ = scaleX1_;
   currentY_ = scaleY1_;
 }
@@ -110,6 +110,11 @@ void RecordingSurface::SetCurrentX(double x) {
 void RecordingSurface::SetCurrentY(double y) {
   Record({.kind = DrawOpKind::kSetCurrentY, .y1 = y});
   currentY_ = y;
+}
+
+void RecordingSurface::SetBackColor(Color color) {
+  Record({.kind = DrawOpKind::kSetBackColor, .color = color});
+  backColor_ = color;
 }
 
 void RecordingSurface::SetForeColor(Color color) {

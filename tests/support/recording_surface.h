@@ -18,6 +18,7 @@ enum class DrawOpKind {
   kPrint,
   kSetCurrentX,
   kSetCurrentY,
+  kSetBackColor,
   kSetForeColor,
   kSetFontBold,
   kTextWidth,
@@ -30,8 +31,8 @@ struct DrawOp {
   // kScale and kLine: the corners; kPrint: the pen before printing; kSetCurrentX: x1;
   // kSetCurrentY: y1.
   double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-  Color color = 0;                     // kLine, kSetForeColor, and ForeColor at kPrint
-  bool bold = false;                   // kSetFontBold, and the weight at kPrint/kText*
+  Color color = 0;    // kLine, kSet*Color, BackColor at kCls and ForeColor at kPrint
+  bool bold = false;  // kSetFontBold, and the weight at kPrint/kText*
   LineKind lineKind = LineKind::kBox;  // kLine
   int mode = 0;                        // kDrawMode
 };
@@ -53,6 +54,7 @@ class RecordingSurface : public Surface {
   double CurrentY() const override { return currentY_; }
   void SetCurrentX(double x) override;
   void SetCurrentY(double y) override;
+  void SetBackColor(Color color) override;
   void SetForeColor(Color color) override;
   void SetFontBold(bool bold) override;
   double TextWidth(std::string_view text) const override;
@@ -75,6 +77,7 @@ class RecordingSurface : public Surface {
   double heightPixels_;
   double scaleX1_ = 0, scaleY1_ = 0, scaleX2_, scaleY2_;
   double currentX_ = 0, currentY_ = 0;
+  Color backColor_ = kWhite;
   Color foreColor_ = kBlack;
   bool bold_ = false;
   mutable std::vector<DrawOp> ops_;

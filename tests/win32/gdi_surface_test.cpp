@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 
 #include "calendar/draw_calender.h"
+#include "components/look/system_look_win.h"
+#include "components/surface/system_palette_win.h"
 #include "components/win32/unique_handle.h"
 
 namespace mirel {
@@ -114,6 +117,39 @@ TEST_F(GdiSurfaceTest, ResizeKeepsTheScale) {
   surface_.Line(0, 0, 7, 1, kBlue, LineKind::kFilledBox);
   EXPECT_EQ(Pixel(69, 4), kBlue);
   EXPECT_EQ(Pixel(35, 10), kWhite);
+}
+
+// The palette the calendar draws with, from the user's choice as stored; high contrast cannot be
+// switched under Wine, so its mapping is the native palette test's alone.
+TEST(SystemPaletteTest, FollowsTheUsersChoiceOfDarkApps) {
+  constexpr wchar_t kKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize";
+  constexpr wchar_t kValue[] = L"AppsUseLightTheme";
+  ASSERT_GE(ReadLookSettings().windowsBuild, 17763u) << "the tests run as Windows 10";
+  ASSERT_FALSE(ReadLookSettings().highContrast);
+  struct Case {
+    const char* stored;
+    DWORD type;  // REG_NONE: no value
+    DWORD data;
+    std::optional<std::uint32_t> read;
+    Look look;
+  };
+  const Case cases[] = {
+      {"nothing", REG_NONE, 0, std::nullopt, Look::kLight},
+      {"dark", REG_DWORD, 0, 0, Look::kDark},
+      {"light", REG_DWORD, 1, 1, Look::kLight},
+      {"a text", REG_SZ, 0, std::nullopt, Look::kLight},  // L"\0": no DWORD, so no choice
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.stored);
+    ::RegDeleteKeyValueW(HKEY_CURRENT_USER, kKey, kValue);
+    if (c.type != REG_NONE) {
+      ASSERT_EQ(::RegSetKeyValueW(HKEY_CURRENT_USER, kKey, kValue, c.type, &c.data, sizeof c.data),
+                ERROR_SUCCESS);
+    }
+    EXPECT_EQ(ReadLookSettings().appsUseLightTheme, c.read);
+    EXPECT_EQ(SystemPalette(), PaletteFor(c.look));
+  }
+  ::RegDeleteKeyValueW(HKEY_CURRENT_USER, kKey, kValue);
 }
 
 }  // namespace

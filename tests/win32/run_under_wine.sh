@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Runs the Win32 test program under Wine as the end-to-end tests run the program: Japanese locale,
 # a copy of the prefix template (both made in the work folder by tests/e2e/prepare.sh, no system
-# change) and an Xvfb display of its own, all ended afterwards; then the window-menu test again in
-# an English locale.
+# change) and an Xvfb display of its own, all ended afterwards, Wine saying Windows 10 (where dark
+# mode exists); then the window-menu test again in an English locale.
 # Usage: run_under_wine.sh <program.exe> <work folder> [gtest arguments...]
 set -euo pipefail
 program=$1
@@ -12,6 +12,7 @@ e2e=$(dirname "$0")/../e2e
 bash "$e2e/prepare.sh" >/dev/null
 source "$e2e/lib.sh"
 e2e_setup
+MIREL_EXE=$program e2e_windows_10
 # The day icons' picture for the README, drawn by the icon test; kept as
 # $MIREL_E2E_WORK/taskbar_icons.png and copied to docs/ with MIREL_UPDATE_DOCS=1.
 picture=$MIREL_E2E_WORK/taskbar_icons.bmp

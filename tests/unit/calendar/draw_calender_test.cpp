@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <map>
 #include <string>
@@ -26,6 +27,20 @@ struct DrawnDay {
   double nameDrop = 0;  // how far below the number's top the name stands
 };
 
+// A colour of its own for each role, so every colour drawn names the role it was asked for.
+// Which colour each role has in each look is the palette test's.
+const Palette kPalette = [] {
+  std::array<Color, kColourRoleCount> colours{};
+  for (std::size_t role = 0; role < kColourRoleCount; ++role) {
+    colours[role] = 0x010101 * static_cast<Color>(role + 1);
+  }
+  return Palette(colours);
+}();
+
+Color Of(ColourRole role) {
+  return kPalette[role];
+}
+
 // Draws one month and reads the days back from the recorded prints: a day number is followed
 // by the print of its holiday name.
 class DrawCalenderTest : public ::testing::Test {
@@ -41,7 +56,7 @@ class DrawCalenderTest : public ::testing::Test {
           auto it = holidays.find(std::string(key));
           return it == holidays.end() ? std::string() : it->second;
         },
-        [&](std::string_view caption) { caption_ = caption; });
+        [&](std::string_view caption) { caption_ = caption; }, kPalette);
   }
 
   std::map<int, DrawnDay> Days() const {
@@ -72,23 +87,25 @@ class DrawCalenderTest : public ::testing::Test {
 TEST_F(DrawCalenderTest, HeadingBandAndWeekdayNames) {
   Draw({2024, 3, 5});
   const std::vector<DrawOp>& ops = surface_.Ops();
-  ASSERT_GE(ops.size(), 4u);
-  EXPECT_EQ(ops[0].kind, DrawOpKind::kCls);
-  EXPECT_EQ(ops[1].kind, DrawOpKind::kScale);
-  EXPECT_EQ(ops[1].x2, 7);
-  EXPECT_EQ(ops[1].y2, 7);
-  EXPECT_EQ(ops[2].mode, kDrawModeCopyPen);
-  EXPECT_EQ(ops[3].kind, DrawOpKind::kLine);
-  EXPECT_EQ(ops[3].lineKind, LineKind::kFilledBox);
-  EXPECT_EQ(ops[3].color, kBlue);
-  EXPECT_EQ(ops[3].y2, 1);
+  ASSERT_GE(ops.size(), 5u);
+  EXPECT_EQ(ops[0].kind, DrawOpKind::kSetBackColor);
+  EXPECT_EQ(ops[1].kind, DrawOpKind::kCls);
+  EXPECT_EQ(ops[1].color, Of(ColourRole::kBackground));
+  EXPECT_EQ(ops[2].kind, DrawOpKind::kScale);
+  EXPECT_EQ(ops[2].x2, 7);
+  EXPECT_EQ(ops[2].y2, 7);
+  EXPECT_EQ(ops[3].mode, kDrawModeCopyPen);
+  EXPECT_EQ(ops[4].kind, DrawOpKind::kLine);
+  EXPECT_EQ(ops[4].lineKind, LineKind::kFilledBox);
+  EXPECT_EQ(ops[4].color, Of(ColourRole::kHeadingBand));
+  EXPECT_EQ(ops[4].y2, 1);
 
   std::vector<DrawOp> prints = surface_.OpsOf(DrawOpKind::kPrint);
   const char* names[] = {"日", "月", "火", "水", "木", "金", "土"};
   for (int i = 0; i < 7; ++i) {
     SCOPED_TRACE(i);
     EXPECT_EQ(prints[i].text, names[i]);
-    EXPECT_EQ(prints[i].color, i == 0 ? kRed : kWhite);
+    EXPECT_EQ(prints[i].color, Of(i == 0 ? ColourRole::kHeadingSunday : ColourRole::kHeadingText));
     EXPECT_TRUE(prints[i].bold);
     EXPECT_LT(prints[i].y1, 1);
     EXPECT_NEAR(prints[i].x1 + surface_.TextWidth(names[i]) / 2, i + 0.5, 0.02);
@@ -124,17 +141,22 @@ TEST_F(DrawCalenderTest, ColoursByWeekdayAndHoliday) {
   std::map<int, DrawnDay> days = Days();
   struct Case {
     int day;
-    Color color;
+    ColourRole role;
     bool bold;
     std::string name;
   };
+  using enum ColourRole;
   const Case cases[] = {
-      {2, kBlue, true, ""},         {3, kRed, true, ""},           {4, kBlack, false, ""},
-      {20, kRed, true, "春分の日"}, {9, kRed, true, "土曜の祝日"}, {16, kBlue, true, ""},
+      {2, kSaturday, true, ""},
+      {3, kSunday, true, ""},
+      {4, kText, false, ""},
+      {20, kHoliday, true, "春分の日"},
+      {9, kHoliday, true, "土曜の祝日"},
+      {16, kSaturday, true, ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.day);
-    EXPECT_EQ(days[c.day].color, c.color);
+    EXPECT_EQ(days[c.day].color, Of(c.role));
     EXPECT_EQ(days[c.day].bold, c.bold);
     EXPECT_EQ(days[c.day].name, c.name);
     EXPECT_EQ(days[c.day].nameX, days[c.day].col - 1);  // from the cell's left edge
@@ -209,7 +231,7 @@ TEST_F(DrawCalenderTest, FrameFollowsCurDayInAnyMonth) {
     ASSERT_EQ(lines.size(), 2u);
     const DrawOp& frame = lines[1];
     EXPECT_EQ(frame.lineKind, LineKind::kBox);
-    EXPECT_EQ(frame.color, kRed);
+    EXPECT_EQ(frame.color, Of(ColourRole::kTodayFrame));
     EXPECT_EQ(frame.x1, c.col - 1);
     EXPECT_EQ(frame.y1, c.row - 1);
     EXPECT_EQ(frame.x2, c.col);
@@ -217,11 +239,11 @@ TEST_F(DrawCalenderTest, FrameFollowsCurDayInAnyMonth) {
   }
 }
 
-TEST_F(DrawCalenderTest, BottomLineShowsTodayInRedBold) {
+TEST_F(DrawCalenderTest, BottomLineShowsTodayInBold) {
   Draw({2030, 7, 5});
   const DrawOp last = surface_.OpsOf(DrawOpKind::kPrint).back();
   EXPECT_EQ(last.text, "今日: " + Format(DateSerial(2024, 3, 5), "ddddd"));
-  EXPECT_EQ(last.color, kRed);
+  EXPECT_EQ(last.color, Of(ColourRole::kTodayText));
   EXPECT_TRUE(last.bold);
   EXPECT_EQ(last.x1, 0);
   EXPECT_NEAR(last.y1, 7 - surface_.TextHeight("x"), 1e-9);

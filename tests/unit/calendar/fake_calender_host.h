@@ -42,6 +42,7 @@ class FakeCalenderHost : public CalenderWindowHost {
     placements[picture] = {left, top, width, height};
   }
   void SetFocus(CalenderPicture picture) override { focus = picture; }
+  Palette CurrentPalette() const override { return palette; }
 
   FormRect bounds{11175, 7980, 3525, 2685};
   std::function<void()> unload;
@@ -49,6 +50,7 @@ class FakeCalenderHost : public CalenderWindowHost {
   int captions = 0;
   std::map<CalenderPicture, Placement> placements;
   std::optional<CalenderPicture> focus;
+  Palette palette = PaletteFor(Look::kLight);
 };
 
 }  // namespace mirel
