@@ -85,7 +85,10 @@ win32::UniqueFont FittedFont(HDC dc, const std::wstring& text, const PixelRect& 
 }  // namespace
 
 void DrawFontNumeral(HDC dc, int day, const PixelRect& box) {
-  const std::wstring text = std::to_wstring(day);
+  // Widened from std::to_string: std::to_wstring would link in the runtime's wide printf, a good
+  // part of the executable's size limit for two digits.
+  const std::string digits = std::to_string(day);
+  const std::wstring text(digits.begin(), digits.end());
   const win32::UniqueFont font = FittedFont(dc, text, box);
   const TextInk ink = InkOf(dc, font.Get(), text);
   win32::SelectObjectGuard select(dc, font.Get());
