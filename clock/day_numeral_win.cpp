@@ -12,9 +12,9 @@ namespace {
 
 // Arial is on every Windows, and its bold digits stay open when small. Grey-scale smoothing rather
 // than ClearType: an icon is shown on any background and at any place, where coloured fringes
-// would show. `width` 0: the font's own.
-win32::UniqueFont NumeralFont(int emHeight, int width) {
-  win32::UniqueFont font(::CreateFontW(-emHeight, width, 0, 0, FW_BOLD, FALSE, FALSE, FALSE,
+// would show.
+win32::UniqueFont NumeralFont(int emHeight) {
+  win32::UniqueFont font(::CreateFontW(-emHeight, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE,
                                        DEFAULT_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS,
                                        ANTIALIASED_QUALITY, VARIABLE_PITCH | FF_SWISS, L"Arial"));
   if (!font) {
@@ -58,28 +58,21 @@ TextInk InkOf(HDC dc, HFONT font, const std::wstring& text) {
   return ink;
 }
 
-// The bold font whose digits fill the box's height, fitted to its width by narrower letters
-// (down to three quarters of their width: tall digits read at a glance) before smaller ones.
+// The bold font whose digits fill the box's height, or smaller where two digits would be wider
+// than the box. Not narrowed: a font made narrower than it is drawn (lfWidth) may lose the bold
+// that a system without the bold face makes up for it.
 win32::UniqueFont FittedFont(HDC dc, const std::wstring& text, const PixelRect& box) {
   int em = box.Height() * 100 / 72;  // a first guess: digits are about 0.72 of the em
-  const TextInk guessed = InkOf(dc, NumeralFont(em, 0).Get(), text);
+  const TextInk guessed = InkOf(dc, NumeralFont(em).Get(), text);
   if (guessed.Height() > 0) {
     em = std::max(1, em * box.Height() / guessed.Height());
   }
-  win32::UniqueFont font = NumeralFont(em, 0);
-  TEXTMETRICW metrics{};
+  win32::UniqueFont font = NumeralFont(em);
   const TextInk natural = InkOf(dc, font.Get(), text);
   if (natural.width <= box.Width()) {
     return font;
   }
-  {
-    win32::SelectObjectGuard select(dc, font.Get());
-    ::GetTextMetricsW(dc, &metrics);
-  }
-  const double fit = static_cast<double>(box.Width()) / natural.width;
-  const double narrowing = std::max(fit, 0.75);
-  const int width = std::max(1, static_cast<int>(metrics.tmAveCharWidth * fit));
-  return NumeralFont(std::max(1, static_cast<int>(em * fit / narrowing)), width);
+  return NumeralFont(std::max(1, em * box.Width() / natural.width));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The day icon's numeral in a font (day_icon_win.h), for the sizes where a font stays legible:
-// bold, its digits' ink as tall as the numeral's box and centred on it, narrowed where two digits
-// would be wider than the box.
+// bold, its digits' ink as tall as the numeral's box (smaller where two digits would be wider than
+// the box) and centred on it.
 #pragma once
 
 #include <windows.h>
