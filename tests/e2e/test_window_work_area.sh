@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # On a 1024 x 768 screen (no taskbar under Wine here: the work area is the whole screen) every
-# window lies wholly on it at 96, 144 and 192 dpi. At 96 dpi the calendar and the restored clock
-# keep their design places; at higher DPIs the design places reach past the right and bottom
-# edges, and the windows move in just far enough to touch them, keeping their sizes. A stored
-# calendar place that reaches past the screen (it was stored on a larger one) is pulled inside,
-# and the version dialog and the clock it centres lie on the screen.
+# window lies wholly on it at 96, 144 and 192 dpi, and the clock's icons have the sizes of the
+# DPI. At 96 dpi the calendar and the restored clock keep their design places; at higher DPIs the
+# design places reach past the right and bottom edges, and the windows move in just far enough
+# to touch them, keeping their sizes. A stored calendar place that reaches past the screen (it
+# was stored on a larger one) is pulled inside, and the version dialog and the clock it centres
+# lie on the screen.
 set -euo pipefail
 source "$(dirname "$0")/calendar_helpers.sh"
 cal_setup
@@ -71,10 +72,17 @@ close_program() {
   wait "$E2E_PID" || true
 }
 
+# The sizes of the clock's icons as X has them, the big one first.
+icon_sizes() { e2e_icons "$CLOCK_WID" | cut -d, -f1 | tr '\n' ' '; }
+
 for dpi in 96 144 192; do
   e2e_log "--- $dpi dpi"
   use_dpi "$dpi"
   cal_start_and_open
+  # The day icons are drawn at the sizes of the DPI: 32 and 16 pixels at 96 dpi.
+  sizes="$((dpi / 3)) $((dpi / 6)) "
+  e2e_wait_until 10 eval '[ "$(icon_sizes)" = "$sizes" ]' ||
+    e2e_fail "icons of $(icon_sizes)pixels at $dpi dpi"
   restore_clock
   if ((dpi == 96)); then
     expect_client frmCalender "745 532 235 179"
