@@ -46,16 +46,17 @@ std::optional<std::uint32_t> GlomLevel() {
   return value;
 }
 
+// Room for eight lines of text, more than either message needs.
 win32::DialogTemplate LabelTipTemplate(const std::string& text) {
   using win32::DialogTemplate;
   DialogTemplate dialog(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE | DS_MODALFRAME | DS_CENTER,
-                        win32::Utf8ToWide(win32::ExecutableBaseName()), {0, 0, 260, 95},
+                        win32::Utf8ToWide(win32::ExecutableBaseName()), {0, 0, 260, 103},
                         win32::DialogUiFont());
-  dialog.AddControl(DialogTemplate::kStatic, SS_LEFT | SS_NOPREFIX, {7, 7, 246, 62},
+  dialog.AddControl(DialogTemplate::kStatic, SS_LEFT | SS_NOPREFIX, {7, 7, 246, 70},
                     kLabelTipTextId, win32::Utf8ToWide(text));
-  dialog.AddControl(DialogTemplate::kButton, BS_DEFPUSHBUTTON | WS_TABSTOP, {103, 74, 94, 14},
+  dialog.AddControl(DialogTemplate::kButton, BS_DEFPUSHBUTTON | WS_TABSTOP, {103, 82, 94, 14},
                     kOpenTaskbarSettingsId, win32::Utf8ToWide(kOpenTaskbarSettingsText));
-  dialog.AddControl(DialogTemplate::kButton, BS_PUSHBUTTON | WS_TABSTOP, {201, 74, 52, 14},
+  dialog.AddControl(DialogTemplate::kButton, BS_PUSHBUTTON | WS_TABSTOP, {201, 82, 52, 14},
                     IDCANCEL, win32::Utf8ToWide(kCloseLabelTipText));
   return dialog;
 }
