@@ -9,7 +9,7 @@
 #include "clock/label_tip.h"
 #include "components/win32/app_info.h"
 #include "components/win32/dialog_template.h"
-#include "components/win32/system_library.h"
+#include "components/win32/system_info.h"
 #include "components/win32/text_conversion.h"
 #include "components/win32/window_procedure.h"
 #include "components/win32/work_area_fit_win.h"
@@ -20,30 +20,12 @@ namespace {
 constexpr wchar_t kAdvancedKey[] =
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
 // Windows 11 counts as version 10.0 with builds from this one on.
-constexpr DWORD kFirstWindows11Build = 22000;
-
-// The version the system really is: GetVersionExW tells a program what its manifest declares.
-std::optional<RTL_OSVERSIONINFOW> SystemVersion() {
-  using Function = LONG(WINAPI*)(RTL_OSVERSIONINFOW*);
-  const auto getVersion = win32::SystemFunction<Function>(L"ntdll.dll", "RtlGetVersion");
-  RTL_OSVERSIONINFOW version{};
-  version.dwOSVersionInfoSize = sizeof version;
-  if (getVersion == nullptr || getVersion(&version) != 0) {
-    return std::nullopt;
-  }
-  return version;
-}
+constexpr std::uint32_t kFirstWindows11Build = 22000;
 
 // The main taskbar's setting; the other monitors' (MMTaskbarGlomLevel) do not matter, since the
 // clock stands on the main monitor and its button on the main taskbar.
 std::optional<std::uint32_t> GlomLevel() {
-  DWORD value = 0;
-  DWORD size = sizeof value;
-  if (::RegGetValueW(HKEY_CURRENT_USER, kAdvancedKey, L"TaskbarGlomLevel", RRF_RT_REG_DWORD,
-                     nullptr, &value, &size) != ERROR_SUCCESS) {
-    return std::nullopt;
-  }
-  return value;
+  return win32::CurrentUserDword(kAdvancedKey, L"TaskbarGlomLevel");
 }
 
 // Room for eight lines of text, more than either message needs.
@@ -78,12 +60,11 @@ TaskbarWin::~TaskbarWin() {
 }
 
 WindowsGeneration TaskbarWin::Windows() const {
-  const auto version = SystemVersion();
-  if (!version || version->dwMajorVersion < 10) {
+  const auto version = win32::RunningWindowsVersion();
+  if (!version || version->major < 10) {
     return WindowsGeneration::kBefore10;
   }
-  return version->dwBuildNumber >= kFirstWindows11Build ? WindowsGeneration::k11
-                                                        : WindowsGeneration::k10;
+  return version->build >= kFirstWindows11Build ? WindowsGeneration::k11 : WindowsGeneration::k10;
 }
 
 bool TaskbarWin::HidesLabels() const {
