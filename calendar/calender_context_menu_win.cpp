@@ -1,5 +1,7 @@
 #include "calendar/calender_context_menu_win.h"
 
+#include <string_view>
+
 #include "components/win32/text_conversion.h"
 #include "components/win32/unique_handle.h"
 #include "components/win32/win_error.h"
@@ -8,6 +10,7 @@ namespace mirel {
 namespace {
 
 constexpr UINT kNationalHolidaysCommand = 1;
+constexpr UINT kRokuyoCommand = 2;
 
 // Where the menu opens, in screen coordinates. From the keyboard (both coordinates -1) there is no
 // mouse position: below the weekday names at the grid's left, where the eye already is.
@@ -32,6 +35,28 @@ bool InClientArea(HWND window, POINT screenPoint) {
   return ::PtInRect(&client, screenPoint) != FALSE;
 }
 
+// The menu of the switches, each checked while it is on.
+win32::UniqueMenu MakeMenu(const frmCalender& form) {
+  win32::UniqueMenu menu(::CreatePopupMenu());
+  if (!menu) {
+    win32::ThrowWin32Error("CreatePopupMenu");
+  }
+  const struct {
+    UINT command;
+    std::string_view text;
+    bool checked;
+  } items[] = {{kNationalHolidaysCommand, kNationalHolidaysMenuText, form.NationalHolidays},
+               {kRokuyoCommand, kRokuyoMenuText, form.ShowRokuyo}};
+  for (const auto& item : items) {
+    const UINT state = item.checked ? MF_CHECKED : MF_UNCHECKED;
+    if (!::AppendMenuW(menu.Get(), MF_STRING | state, item.command,
+                       win32::Utf8ToWide(item.text).c_str())) {
+      win32::ThrowWin32Error("AppendMenuW");
+    }
+  }
+  return menu;
+}
+
 }  // namespace
 
 bool ShowCalenderContextMenu(HWND window, HWND grid, LPARAM lParam, frmCalender& form) noexcept {
@@ -41,15 +66,7 @@ bool ShowCalenderContextMenu(HWND window, HWND grid, LPARAM lParam, frmCalender&
   }
   UINT command = 0;
   win32::RunHandler(window, [&] {
-    win32::UniqueMenu menu(::CreatePopupMenu());
-    if (!menu) {
-      win32::ThrowWin32Error("CreatePopupMenu");
-    }
-    const UINT state = form.NationalHolidays ? MF_CHECKED : MF_UNCHECKED;
-    if (!::AppendMenuW(menu.Get(), MF_STRING | state, kNationalHolidaysCommand,
-                       win32::Utf8ToWide(kNationalHolidaysMenuText).c_str())) {
-      win32::ThrowWin32Error("AppendMenuW");
-    }
+    const win32::UniqueMenu menu = MakeMenu(form);
     const POINT at = MenuPoint(grid, lParam);
     // TPM_RETURNCMD: the choice comes back here rather than as WM_COMMAND to the window.
     command = static_cast<UINT>(::TrackPopupMenuEx(
@@ -58,6 +75,8 @@ bool ShowCalenderContextMenu(HWND window, HWND grid, LPARAM lParam, frmCalender&
   });
   if (command == kNationalHolidaysCommand) {
     win32::RunHandler(window, [&] { form.mnuNationalHolidays_Click(); });
+  } else if (command == kRokuyoCommand) {
+    win32::RunHandler(window, [&] { form.mnuRokuyo_Click(); });
   }
   return true;
 }

@@ -1,5 +1,5 @@
-// The calendar window's context menu on Windows: one checked item, 「国民の祝日を表示」, that
-// switches the national holidays on the grid.
+// The calendar window's context menu on Windows: two checked items, 「国民の祝日を表示」 and
+// 「六曜を表示」, that switch the national holidays and the 六曜 on the grid.
 #pragma once
 
 #include <windows.h>

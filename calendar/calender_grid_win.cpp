@@ -13,6 +13,7 @@ constexpr wchar_t kGridClass[] = L"MirelCalenderGrid";
 void CalenderGrid::Create(HWND parent, int id) {
   // A reloaded picture box starts from its design state, not from what the last drawing left.
   surface_.SetFontBold(false);
+  surface_.SetFontSize(FontSize::kRegular);
   surface_.SetForeColor(kBlack);
   CreateBox(kGridClass, parent, id);
 }

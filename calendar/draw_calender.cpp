@@ -1,6 +1,7 @@
 #include "calendar/draw_calender.h"
 
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "calendar/skip_on_error.h"
@@ -9,6 +10,7 @@
 #include "components/datetime/now.h"
 #include "components/errors.h"
 #include "components/format/format.h"
+#include "components/kyureki/rokuyo.h"
 
 namespace mirel {
 
@@ -31,11 +33,23 @@ std::int16_t RoundToInteger16(double value) {
 
 // The displayed month as the grid lays it out.
 struct MonthGrid {
-  CivilMonth shown;     // folded into 1..12
-  DateValue first = 0;  // its first day
-  int firstColumn = 0;  // 0 (Sunday) .. 6: the weekday of the first day
-  int dayCount = 0;     // 28..31
+  CivilMonth shown;       // folded into 1..12
+  DateValue first = 0;    // its first day
+  int firstColumn = 0;    // 0 (Sunday) .. 6: the weekday of the first day
+  int dayCount = 0;       // 28..31
+  double numberDrop = 0;  // how far the day numbers stand below the middles of their cells
 };
+
+// Where a day stands: column 1 (Sunday) .. 7, row 2 (the first week) .. 7.
+struct DayCell {
+  int col = 0;
+  int row = 0;
+};
+
+DayCell CellOf(const MonthGrid& grid, int day) {
+  const int cell = grid.firstColumn + day - 1;  // 0 is the top row's Sunday
+  return {cell % 7 + 1, cell / 7 + 2};
+}
 
 // The band of weekday names across the top row, Sunday in its own colour.
 void DrawHeading(Surface& pic, const Palette& palette) {
@@ -78,12 +92,10 @@ MonthGrid LayOutMonth(const CalenderMonth& month) {
 // under it from the cell's left edge.
 void DrawDay(Surface& pic, const Palette& palette, const MonthGrid& grid, int day,
              const DayOffLookup& findDayOff) {
-  const int cell = grid.firstColumn + day - 1;  // 0 is the top row's Sunday
-  const int col = cell % 7 + 1;
-  const int row = cell / 7 + 2;
+  const auto [col, row] = CellOf(grid, day);
   const std::string number = std::to_string(day);
   pic.SetCurrentX(col - 0.5 - pic.TextWidth(number) / 2);
-  pic.SetCurrentY(row - 0.5 - pic.TextHeight(number) / 2);
+  pic.SetCurrentY(row - 0.5 - pic.TextHeight(number) / 2 + grid.numberDrop);
   if (col == 1) {
     pic.SetForeColor(palette[ColourRole::kSunday]);
     pic.SetFontBold(true);
@@ -120,16 +132,68 @@ void DrawTodayFrame(Surface& pic, Color color, const MonthGrid& grid, std::int32
   });
 }
 
-// "今日: " and today's date in bold along the bottom edge; each statement is skipped alone when
-// it fails, so that a date that cannot be written still leaves the label.
-void DrawCurrentDateLine(Surface& pic, Color color) {
+// Room for the 六曜 above the numbers: a quarter of its line, enough that in the design's small
+// cells its characters and the number's do not touch. Measured in the weight the weekday names
+// leave, which the first number is measured in too; none when the surface cannot measure it.
+double NumberDropForRokuyo(Surface& pic) {
+  double drop = 0;
+  SkipOnError([&] {
+    pic.SetFontSize(FontSize::kSmall);
+    drop = pic.TextHeight("大安") / 4;
+  });
+  SkipOnError([&] { pic.SetFontSize(FontSize::kRegular); });
+  return drop;
+}
+
+// Each day's 六曜 in small text on the top line of its cell, right-aligned above the number
+// (which leaves the cell's left for the holiday name above it in the row before), one space in
+// from the edge so that today's frame does not touch it. The regular size is the caller's to set
+// again.
+void DrawRokuyo(Surface& pic, Color color, const MonthGrid& grid, KyurekiCalendar& kyureki) {
+  const KyurekiMonthDates dates =
+      kyureki.DatesOfMonth(static_cast<int>(grid.shown.year), static_cast<int>(grid.shown.month));
+  pic.SetFontSize(FontSize::kSmall);
+  pic.SetFontBold(false);
+  pic.SetForeColor(color);
+  const double gap = pic.TextWidth(" ");
+  int row = 0;
+  for (int day = 1; day <= grid.dayCount; ++day) {
+    if (const std::optional<KyurekiDate>& date = dates[day - 1]) {
+      const DayCell cell = CellOf(grid, day);
+      if (cell.row != row) {
+        row = cell.row;
+        pic.SetCurrentY(row - 1);
+      }
+      pic.PrintRightAligned(RokuyoName(RokuyoOf(*date)), cell.col - gap);
+    }
+  }
+}
+
+// " 大安 旧1月17日" for today; nothing where the old calendar does not reach.
+std::string TodayInOldCalendar(KyurekiCalendar& kyureki) {
+  const DateValue today = Date();
+  const std::optional<KyurekiDate> date = kyureki.DateOf(Year(today), Month(today), Day(today));
+  if (!date) {
+    return {};
+  }
+  return " " + std::string(RokuyoName(RokuyoOf(*date))) + " " + KyurekiText(*date);
+}
+
+// "今日: " and today's date in bold along the bottom edge, with its 六曜 and old-calendar date
+// when asked; each statement is skipped alone when it fails, so that a date that cannot be
+// written still leaves the label.
+void DrawCurrentDateLine(Surface& pic, Color color, KyurekiCalendar* rokuyoFrom) {
   std::string today;
   SkipOnError([&] { today = Format(Date(), "ddddd"); });
+  std::string oldCalendar;
+  if (rokuyoFrom != nullptr) {
+    SkipOnError([&] { oldCalendar = TodayInOldCalendar(*rokuyoFrom); });
+  }
   SkipOnError([&] { pic.SetForeColor(color); });
   SkipOnError([&] { pic.SetFontBold(true); });
   SkipOnError([&] { pic.SetCurrentX(0); });
   SkipOnError([&] { pic.SetCurrentY(pic.ScaleHeight() - pic.TextHeight(today)); });
-  SkipOnError([&] { pic.Print("今日: " + today); });
+  SkipOnError([&] { pic.Print("今日: " + today + oldCalendar); });
 }
 
 }  // namespace
@@ -144,16 +208,25 @@ bool IsShowableMonth(std::int64_t year, std::int64_t month) {
 }
 
 void DrawCalender(Surface& pic, const CalenderMonth& month, const DayOffLookup& findDayOff,
-                  const CaptionSink& setCaption, const Palette& palette) {
+                  const CaptionSink& setCaption, const Palette& palette,
+                  KyurekiCalendar* rokuyoFrom) {
   DrawHeading(pic, palette);
-  const MonthGrid grid = LayOutMonth(month);
+  MonthGrid grid = LayOutMonth(month);
+  if (rokuyoFrom != nullptr) {
+    grid.numberDrop = NumberDropForRokuyo(pic);
+  }
   for (int day = 1; day <= grid.dayCount; ++day) {
     DrawDay(pic, palette, grid, day, findDayOff);
   }
   // From here on a failing step is skipped and the next one runs.
   SkipOnError([&] { setCaption(Format(grid.first, "yyyy年mm月")); });
+  if (rokuyoFrom != nullptr) {
+    SkipOnError([&] { DrawRokuyo(pic, palette[ColourRole::kSecondaryText], grid, *rokuyoFrom); });
+    // Back to the regular size even when the 六曜 stopped half-way: the bottom line measures.
+    SkipOnError([&] { pic.SetFontSize(FontSize::kRegular); });
+  }
   DrawTodayFrame(pic, palette[ColourRole::kTodayFrame], grid, month.CurDay);
-  DrawCurrentDateLine(pic, palette[ColourRole::kTodayText]);
+  DrawCurrentDateLine(pic, palette[ColourRole::kTodayText], rokuyoFrom);
 }
 
 }  // namespace mirel

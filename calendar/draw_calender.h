@@ -2,6 +2,7 @@
 // coloured by weekday and holiday with the holiday names under them, a frame on the cell of day
 // number CurDay, the year and month as caption and today's date at the bottom; in the colours of
 // a palette (the design's: a blue band, Sundays and holidays red, Saturdays blue, a red frame).
+// On request each day's 六曜 too, and today's 六曜 and old-calendar date after today's date.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +11,7 @@
 #include <string_view>
 
 #include "components/datetime/civil_date.h"
+#include "components/kyureki/kyureki.h"
 #include "components/surface/palette.h"
 #include "components/surface/surface.h"
 
@@ -36,8 +38,12 @@ using CaptionSink = std::function<void(std::string_view caption)>;
 
 // Redraws the whole month on the surface and sets the caption. A failure before the days are
 // all drawn (a year the date functions cannot show) is thrown to the caller; after that, each
-// step that fails (caption, frame, bottom line) is skipped and the next one still runs.
+// step that fails (caption, 六曜, frame, bottom line) is skipped and the next one still runs.
+// With `rokuyoFrom`, every day the old calendar covers (1873..2200) carries its 六曜 in small
+// text at the top right of its cell and the bottom line reads 「今日: 2026/3/5 大安 旧1月17日」;
+// the calendar's cache serves one redraw after another. Without it nothing of that is drawn.
 void DrawCalender(Surface& pic, const CalenderMonth& month, const DayOffLookup& findDayOff,
-                  const CaptionSink& setCaption, const Palette& palette = PaletteFor(Look::kLight));
+                  const CaptionSink& setCaption, const Palette& palette = PaletteFor(Look::kLight),
+                  KyurekiCalendar* rokuyoFrom = nullptr);
 
 }  // namespace mirel

@@ -14,6 +14,7 @@ namespace {
 
 constexpr double kArrowBoxTwips = 240;
 constexpr std::string_view kNationalHolidaysKey = "NationalHolidays";
+constexpr std::string_view kRokuyoKey = "Rokuyo";
 
 }  // namespace
 
@@ -33,6 +34,7 @@ void frmCalender::Form_Load() {
   LoadDayOff();
   NationalHolidays =
       settings_.GetSetting(app_.exeName, host_.FormName(), kNationalHolidaysKey, "0") == "1";
+  ShowRokuyo = settings_.GetSetting(app_.exeName, host_.FormName(), kRokuyoKey, "0") == "1";
 
   CurYear = Year(Date());
   CurMonth = Month(Date());
@@ -90,6 +92,12 @@ void frmCalender::mnuNationalHolidays_Click() {
                         NationalHolidays ? "1" : "0");
 }
 
+void frmCalender::mnuRokuyo_Click() {
+  ShowRokuyo = !ShowRokuyo;
+  DrawCalender();
+  settings_.SaveSetting(app_.exeName, host_.FormName(), kRokuyoKey, ShowRokuyo ? "1" : "0");
+}
+
 void frmCalender::StepMonth(int delta) {
   std::int64_t month = std::int64_t{CurMonth} + delta;
   if (!IsShowableMonth(CurYear, month) || month < INT32_MIN || month > INT32_MAX) {
@@ -105,7 +113,8 @@ void frmCalender::DrawCalender() {
   ::mirel::DrawCalender(
       picCalender_, {.CurYear = CurYear, .CurMonth = CurMonth, .CurDay = CurDay},
       [&names](std::string_view key) { return names.Find(key); },
-      [this](std::string_view caption) { host_.SetCaption(caption); }, host_.CurrentPalette());
+      [this](std::string_view caption) { host_.SetCaption(caption); }, host_.CurrentPalette(),
+      ShowRokuyo ? &oldCalendar_ : nullptr);
 }
 
 void frmCalender::LoadDayOff() {

@@ -11,6 +11,7 @@
 #include "calendar/calender_window_host.h"
 #include "calendar/day_off_list.h"
 #include "components/form_controls/form_state.h"
+#include "components/kyureki/kyureki.h"
 #include "components/settings/settings_store.h"
 #include "components/surface/surface.h"
 
@@ -18,8 +19,9 @@ namespace mirel {
 
 inline constexpr int kKeyLeft = 37;
 inline constexpr int kKeyRight = 39;
-// The one item of the calendar's context menu; checked while national holidays are shown.
+// The items of the calendar's context menu, each checked while what it names is shown.
 inline constexpr std::string_view kNationalHolidaysMenuText = "国民の祝日を表示";
+inline constexpr std::string_view kRokuyoMenuText = "六曜を表示";
 
 // The program the window belongs to: its executable's base name and folder.
 struct CalenderApp {
@@ -45,10 +47,11 @@ class frmCalender {
   void picPrev_GotFocus();
   void picNext_GotFocus();
 
-  // The context menu's one item, 「国民の祝日を表示」: switches national holidays on or off,
-  // draws the grid again and keeps the choice for the user. The switch holds for this run even
-  // when the choice cannot be stored; that failure is thrown after the drawing.
+  // The context menu's items, 「国民の祝日を表示」 and 「六曜を表示」: each switches what it
+  // names on or off, draws the grid again and keeps the choice for the user. The switch holds
+  // for this run even when the choice cannot be stored; that failure is thrown after the drawing.
   void mnuNationalHolidays_Click();
+  void mnuRokuyo_Click();
 
   void DrawCalender();
   void LoadDayOff();
@@ -60,9 +63,10 @@ class frmCalender {
   std::int32_t CurMonth = 0;  // moves one per step without wrapping into CurYear
   std::int32_t CurDay = 0;    // the day of the month at loading; navigation keeps it
   ::mirel::DayOffList DayOffList;
-  // National holidays shown beside the file's; read from the settings store at each loading,
-  // off when never stored.
+  // National holidays shown beside the file's, and each day's 六曜 with today's old-calendar
+  // date; read from the settings store at each loading, off when never stored.
   bool NationalHolidays = false;
+  bool ShowRokuyo = false;
 
  private:
   // Moves CurMonth by delta unless that leaves January 100 .. December 9999, the months the date
@@ -74,6 +78,8 @@ class frmCalender {
   SettingsStore& settings_;
   CalenderApp app_;
   std::unique_ptr<FormState> formState_;  // created at the first load, kept for good
+  // Kept with the form, so that its cache of old-calendar years outlives each redraw.
+  KyurekiCalendar oldCalendar_;
 };
 
 }  // namespace mirel

@@ -6,9 +6,10 @@
 // day); --today sets the current date (default: the system's). --national adds Japan's national
 // holidays where the holiday file names no day, as the window's switch does; --list prints the
 // named days of the year (--year, default this year) as "YYYY/MM/DD<TAB>name" instead of the grid.
-// --list --rokuyo prints every day of the year, or of the month when --month is given, as
-// "YYYY/MM/DD<TAB>六曜<TAB>旧M/D" ("閏M/D" in a leap month); days outside 1873..2200, where the
-// old calendar is not computed, print nothing.
+// --rokuyo puts each day's 六曜 in its cell and today's 六曜 and old-calendar date on the bottom
+// line, as the window's switch does. --list --rokuyo prints every day of the year, or of the
+// month when --month is given, as "YYYY/MM/DD<TAB>六曜<TAB>旧M/D" ("閏M/D" in a leap month).
+// Days outside 1873..2200, where the old calendar is not computed, show and print nothing.
 #include <unistd.h>
 
 #include <cerrno>
@@ -37,20 +38,21 @@
 namespace {
 
 constexpr int kColumnsPerDay = 10;
-constexpr int kLinesPerWeek = 3;  // the number, the holiday name, one blank line
+constexpr int kLinesPerWeek = 3;  // the 六曜 (or a blank line), the number, the holiday name
 
 constexpr std::string_view kUsage =
     "使い方: mirel-cal [--year 年] [--month 月] [--day 日] [--today 日付] [--dayoff ファイル]\n"
-    "                 [--national] [--list [--rokuyo]]\n"
+    "                 [--national] [--rokuyo] [--list]\n"
     "  --year, --month  表示する年と月 (既定: 今日の年月; 月 13 は翌年 1 月、0 は前年 12 月)\n"
     "  --day            赤枠で囲む日 (既定: 今日の日)\n"
     "  --today          今日の日付 (例: 2024/3/5)\n"
     "  --dayoff         祝日ファイル (日付=祝日名 の行)\n"
     "  --national       国民の祝日も表示する (祝日ファイルにない日)\n"
     "  --list           月の表の代わりに、その年の祝日を 1 行ずつ出す (年/月/日<TAB>祝日名)\n"
-    "  --rokuyo         --list と共に: その年 (--month があればその月) の毎日の六曜と旧暦を\n"
-    "                   1 行ずつ出す (年/月/日<TAB>六曜<TAB>旧月/日、閏月は 閏月/日;\n"
-    "                   旧暦のない 1873 年より前と 2200 年より後の日は出さない)\n";
+    "  --rokuyo         各日に六曜を、下の行に今日の六曜と旧暦を表示する。--list と共に:\n"
+    "                   その年 (--month があればその月) の毎日の六曜と旧暦を 1 行ずつ出す\n"
+    "                   (年/月/日<TAB>六曜<TAB>旧月/日、閏月は 閏月/日)。\n"
+    "                   旧暦のない 1873 年より前と 2200 年より後の日には出さない\n";
 
 struct UsageError {
   std::string message;
@@ -130,9 +132,6 @@ Options ParseOptions(int argc, char** argv) {
       options.dayOffFile = std::filesystem::path(std::string(*value));
     }
   }
-  if (options.rokuyo && !options.list) {
-    throw UsageError{"--rokuyo は --list と共に指定して下さい"};
-  }
   return options;
 }
 
@@ -186,7 +185,7 @@ int Run(int argc, char** argv) {
     fixedToday.emplace(*options.today);
   }
   mirel::DateValue today = mirel::Date();
-  if (options.rokuyo) {
+  if (options.list && options.rokuyo) {
     PrintRokuyoList(options.year.value_or(mirel::Year(today)), options.month);
     return 0;
   }
@@ -228,9 +227,11 @@ int Run(int argc, char** argv) {
   std::string caption;
   const mirel::HolidayNames names(dayOffList, options.national,
                                   mirel::DisplayedMonth(month.CurYear, month.CurMonth).year);
+  mirel::KyurekiCalendar oldCalendar;
   mirel::DrawCalender(
       surface, month, [&](std::string_view key) { return names.Find(key); },
-      [&](std::string_view text) { caption = text; });
+      [&](std::string_view text) { caption = text; }, mirel::PaletteFor(mirel::Look::kLight),
+      options.rokuyo ? &oldCalendar : nullptr);
   bool ansi = ::isatty(STDOUT_FILENO) != 0;
   std::cout << caption << "\n" << surface.Render(ansi);
   return 0;

@@ -93,25 +93,32 @@ void GdiSurface::Resize(HDC reference, int widthPixels, int heightPixels) {
 }
 
 void GdiSurface::SetDpi(UINT dpi) {
-  if (dpi == dpi_ && regularFont_) {
+  if (dpi == dpi_ && fonts_[0]) {
     return;
   }
   dpi_ = dpi;
-  LOGFONTW font = DefaultGuiFont(dpi);
-  win32::UniqueFont regular(::CreateFontIndirectW(&font));
-  font.lfWeight = FW_BOLD;
-  win32::UniqueFont bold(::CreateFontIndirectW(&font));
-  if (!regular || !bold) {
-    return;
+  const LOGFONTW regular = DefaultGuiFont(dpi);
+  std::array<win32::UniqueFont, 4> fonts;
+  for (std::size_t index = 0; index < fonts.size(); ++index) {
+    LOGFONTW font = regular;
+    font.lfWeight = index % 2 == 1 ? FW_BOLD : FW_NORMAL;
+    if (index >= 2) {
+      // Small enough for two characters to sit above a day's number in the design's cell.
+      font.lfHeight = ::MulDiv(regular.lfHeight, 3, 4);
+    }
+    fonts[index].Reset(::CreateFontIndirectW(&font));
+    if (!fonts[index]) {
+      return;
+    }
   }
   fontSelection_.reset();
-  regularFont_ = std::move(regular);
-  boldFont_ = std::move(bold);
+  fonts_ = std::move(fonts);
   SelectCurrentFont();
 }
 
 void GdiSurface::SelectCurrentFont() {
-  HFONT font = bold_ ? boldFont_.Get() : regularFont_.Get();
+  const std::size_t index = (fontSize_ == FontSize::kSmall ? 2 : 0) + (bold_ ? 1 : 0);
+  HFONT font = fonts_[index].Get();
   if (!dc_ || font == nullptr) {
     return;
   }
@@ -199,6 +206,11 @@ void GdiSurface::SetFontBold(bool bold) {
   SelectCurrentFont();
 }
 
+void GdiSurface::SetFontSize(FontSize size) {
+  fontSize_ = size;
+  SelectCurrentFont();
+}
+
 int GdiSurface::LinePixels() const {
   TEXTMETRICW metrics{};
   if (!dc_ || !::GetTextMetricsW(dc_.Get(), &metrics)) {
@@ -231,6 +243,21 @@ void GdiSurface::Print(std::string_view text) {
   }
   currentX_ = scaleX1_;
   currentY_ += LinePixels() * UnitsPerPixelY();
+}
+
+void GdiSurface::PrintRightAligned(std::string_view text, double right) {
+  if (Empty() || text.empty()) {
+    return;
+  }
+  const std::wstring wide = win32::Utf8ToWide(text);
+  const int length = static_cast<int>(wide.size());
+  SIZE size{};
+  if (!::GetTextExtentPoint32W(dc_.Get(), wide.c_str(), length, &size)) {
+    return;
+  }
+  ::SetTextColor(dc_.Get(), foreColor_);
+  ::SetBkMode(dc_.Get(), TRANSPARENT);
+  ::TextOutW(dc_.Get(), PixelX(right) - size.cx, PixelY(currentY_), wide.c_str(), length);
 }
 
 }  // namespace mirel

@@ -1,11 +1,13 @@
 // The picture-box surface on GDI: a memory bitmap the size of the picture box that the drawing
 // goes to, copied to the window in one BitBlt so a redraw never shows half a picture. Text uses
 // the platform's default GUI font at the window's DPI (a Japanese face when that one has no
-// Japanese glyphs), drawn without a background; Print moves the pen to the next line.
+// Japanese glyphs), or three quarters of its height for small text, drawn without a background;
+// Print moves the pen to the next line.
 #pragma once
 
 #include <windows.h>
 
+#include <array>
 #include <optional>
 #include <string_view>
 
@@ -42,9 +44,11 @@ class GdiSurface : public PictureBoxState {
   void SetDrawMode(int mode) override;
   void Line(double x1, double y1, double x2, double y2, Color color, LineKind kind) override;
   void SetFontBold(bool bold) override;
+  void SetFontSize(FontSize size) override;
   double TextWidth(std::string_view text) const override;
   double TextHeight(std::string_view text) const override;
   void Print(std::string_view text) override;
+  void PrintRightAligned(std::string_view text, double right) override;
 
  private:
   // User units per pixel; 0 on an empty surface, so measurements there are 0, never infinite.
@@ -58,8 +62,8 @@ class GdiSurface : public PictureBoxState {
 
   win32::UniqueMemoryDc dc_;
   win32::UniqueBitmap bitmap_;
-  win32::UniqueFont regularFont_;
-  win32::UniqueFont boldFont_;
+  // By size and weight: regular, bold, small, small bold.
+  std::array<win32::UniqueFont, 4> fonts_;
   // Declared after what they select, so they put the DC's own objects back before those go.
   std::optional<win32::SelectObjectGuard> bitmapSelection_;
   std::optional<win32::SelectObjectGuard> fontSelection_;

@@ -1,6 +1,7 @@
 // What every drawing surface with the picture box's semantics keeps alike: the user scale, the
-// pen position, the back and text colours and the weight. The GDI and terminal surfaces derive from
-// it and only draw; the recording surface keeps its own, since it records each of these calls.
+// pen position, the back and text colours, the weight and the text size. The GDI and terminal
+// surfaces derive from it and only draw; the recording surface keeps its own, since it records
+// each of these calls.
 #pragma once
 
 #include "components/surface/surface.h"
@@ -29,6 +30,7 @@ class PictureBoxState : public Surface {
   void SetBackColor(Color color) override { backColor_ = color; }
   void SetForeColor(Color color) override { foreColor_ = color; }
   void SetFontBold(bool bold) override { bold_ = bold; }
+  void SetFontSize(FontSize size) override { fontSize_ = size; }
 
  protected:
   // The pen back at the scale's top-left corner, as Cls leaves it.
@@ -42,6 +44,7 @@ class PictureBoxState : public Surface {
   Color backColor_;
   Color foreColor_ = kBlack;
   bool bold_ = false;
+  FontSize fontSize_ = FontSize::kRegular;
 };
 
 }  // namespace mirel

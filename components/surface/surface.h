@@ -1,6 +1,7 @@
 // The drawing surface of a picture box, in the picture box's own terms: a user scale, a pen
-// position, a back and a text colour and the weight. The calendar draws on it; gdi_surface_win.cpp
-// puts it on the screen, recording_surface.h records it for tests, the terminal view prints it.
+// position, a back and a text colour, the weight and the size of the text. The calendar draws on
+// it; gdi_surface_win.cpp puts it on the screen, recording_surface.h records it for tests, the
+// terminal view prints it.
 #pragma once
 
 #include <cstdint>
@@ -20,6 +21,10 @@ inline constexpr Color kBlack = 0x000000;
 inline constexpr int kDrawModeCopyPen = 13;
 
 enum class LineKind { kBox, kFilledBox };
+
+// The surface's own text size, or the smaller one of short notes beside a day's number (on
+// screen about three quarters of the other's height; a terminal cell has one size only).
+enum class FontSize { kRegular, kSmall };
 
 class Surface {
  public:
@@ -42,12 +47,16 @@ class Surface {
   virtual void SetCurrentY(double y) = 0;
   virtual void SetForeColor(Color color) = 0;
   virtual void SetFontBold(bool bold) = 0;
-  // One line of text in the current font and weight, in user units.
+  virtual void SetFontSize(FontSize size) = 0;
+  // One line of text in the current font, size and weight, in user units.
   virtual double TextWidth(std::string_view text) const = 0;
   virtual double TextHeight(std::string_view text) const = 0;
   // Draws text at the pen in ForeColor with no background, then ends the line: the pen moves to
   // x = the scale's left edge and y = old y + the height of one text line.
   virtual void Print(std::string_view text) = 0;
+  // Draws text on the pen's line so that it ends at x = right, in ForeColor with no background.
+  // The pen stays where it is, so a row of such texts sets its line once.
+  virtual void PrintRightAligned(std::string_view text, double right) = 0;
 };
 
 }  // namespace mirel

@@ -41,8 +41,12 @@ const char* SgrColor(Color color) {
     case kWhite:
       return "97";
     default:
-      return "39";
+      break;
   }
+  // A grey, as small notes beside the numbers have: the terminal's dim colour.
+  const Color red = color & 0xFF;
+  const bool grey = color != kBlack && color == red * 0x010101;
+  return grey ? "90" : "39";
 }
 
 }  // namespace
@@ -116,15 +120,21 @@ void TextSurface::Put(int line, int column, const std::string& glyph, int width,
   }
 }
 
-void TextSurface::Print(std::string_view text) {
-  int line = LineOf(currentY_);
-  int column = ColumnOf(currentX_);
+void TextSurface::PutText(int line, int column, std::string_view text) {
   for (const Glyph& glyph : Glyphs(text)) {
     Put(line, column, glyph.text, glyph.width, foreColor_, bold_);
     column += glyph.width;
   }
+}
+
+void TextSurface::Print(std::string_view text) {
+  PutText(LineOf(currentY_), ColumnOf(currentX_), text);
   currentX_ = scaleX1_;
   currentY_ += TextHeight(text);
+}
+
+void TextSurface::PrintRightAligned(std::string_view text, double right) {
+  PutText(LineOf(currentY_), ColumnOf(right) - DisplayColumns(text), text);
 }
 
 void TextSurface::Line(double x1, double y1, double x2, double y2, Color color, LineKind kind) {

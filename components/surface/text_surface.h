@@ -1,7 +1,8 @@
 // A surface made of terminal character cells, for the terminal month view. One user unit of the
 // scale spans a fixed number of columns and lines; text is laid out by display columns (most
-// Japanese characters take two). Filled boxes paint a background, box outlines put brackets on
-// the box's inner lines, and Render() turns the cells into text with or without ANSI colours.
+// Japanese characters take two; small text takes as many as any other). Filled boxes paint a
+// background, box outlines put brackets on the box's inner lines, and Render() turns the cells
+// into text with or without ANSI colours.
 #pragma once
 
 #include <string>
@@ -23,9 +24,11 @@ class TextSurface : public PictureBoxState {
   double TextWidth(std::string_view text) const override;
   double TextHeight(std::string_view text) const override;
   void Print(std::string_view text) override;
+  void PrintRightAligned(std::string_view text, double right) override;
 
   // The cells line by line, trailing blanks dropped. With ansi, colours and weight become SGR
-  // sequences: the background colour stays the terminal's own, black text its default colour.
+  // sequences: the background colour stays the terminal's own, black text its default colour,
+  // grey text the dim one.
   std::string Render(bool ansi) const;
 
  private:
@@ -40,6 +43,7 @@ class TextSurface : public PictureBoxState {
   int ColumnOf(double x) const;
   int LineOf(double y) const;
   void Put(int line, int column, const std::string& glyph, int width, Color color, bool bold);
+  void PutText(int line, int column, std::string_view text);
 
   int columns_;
   int lines_;

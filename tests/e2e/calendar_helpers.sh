@@ -14,6 +14,8 @@ CAL_CAPTION_REGEX='^[0-9]{4}年[0-9]{2}月$'
 CAL_GRID_ID=100
 CAL_PREV_ID=101
 CAL_NEXT_ID=102
+# Where the calendar keeps its settings, for the program named Mirel.exe.
+CAL_KEY='HKCU\Software\VB and VBA Program Settings\Mirel\frmCalender'
 
 cal_today() { TZ="${E2E_TZ:-Asia/Tokyo}" date "$@"; }
 
@@ -101,17 +103,42 @@ cal_expect_red_holiday() {  # png holCol holRow plainCol plainRow what [kind]
   ((holiday >= 5 && plain == 0)) || e2e_fail "$6: the holiday is not drawn ${7:-red}"
 }
 
-# Pixels of `png` in the box w x h at (x, y) that are pure enough red / blue / white, dark, or
-# whose red or blue leads the other channels (the dark palette's lightened hues).
-cal_count() {  # png kind x y w h
-  local fx
-  case $2 in
-    red) fx='r>0.75&&g<0.25&&b<0.25' ;;
-    blue) fx='b>0.75&&r<0.25&&g<0.25' ;;
-    white) fx='r>0.9&&g>0.9&&b>0.9' ;;
-    dark) fx='r<0.2&&g<0.2&&b<0.2' ;;
-    reddish) fx='r>g+0.2&&r>b+0.2' ;;
-    bluish) fx='b>r+0.2&&b>g+0.2' ;;
+# The -fx test of a pixel that is pure enough red / blue / white, dark, a mid grey (the secondary
+# text's), or whose red or blue leads the other channels (the dark palette's lightened hues).
+cal_fx() {
+  case $1 in
+    red) echo 'r>0.75&&g<0.25&&b<0.25' ;;
+    blue) echo 'b>0.75&&r<0.25&&g<0.25' ;;
+    white) echo 'r>0.9&&g>0.9&&b>0.9' ;;
+    dark) echo 'r<0.2&&g<0.2&&b<0.2' ;;
+    grey) echo 'abs(r-g)<0.08&&abs(g-b)<0.08&&r>0.1&&r<0.8' ;;
+    reddish) echo 'r>g+0.2&&r>b+0.2' ;;
+    bluish) echo 'b>r+0.2&&b>g+0.2' ;;
   esac
-  convert "$1" -crop "$5x$6+$3+$4" +repage -fx "$fx" -format '%[fx:round(mean*w*h)]' info:
+}
+
+# Pixels of `png` of a kind (see cal_fx) in the box w x h at (x, y).
+cal_count() {  # png kind x y w h
+  convert "$1" -crop "$5x$6+$3+$4" +repage -fx "$(cal_fx "$2")" -format '%[fx:round(mean*w*h)]' info:
+}
+
+# Open the context menu by `command...`, wait for it (one more window of the program) and run
+# its item number `item`: each Down moves to the next item, Return runs it.
+cal_use_menu() {  # item command...
+  local item=$1 before
+  shift
+  before=$(xdotool search --onlyvisible --pid "$E2E_PID" | wc -l)
+  "$@"
+  e2e_wait_until 10 eval '(($(xdotool search --onlyvisible --pid "$E2E_PID" | wc -l) > before))' ||
+    e2e_fail "no context menu after: $*"
+  for ((; item > 0; item--)); do xdotool key Down; done
+  xdotool key Return
+}
+
+# Fails unless the calendar's value `name` becomes `want` within 10 seconds.
+cal_expect_stored() {  # name want
+  local name=$1 want=$2 key=$CAL_KEY
+  e2e_wait_until 10 eval '[ "$(e2e_reg_query "$key" "$name")" = "$want" ]' ||
+    e2e_fail "$name is '$(e2e_reg_query "$key" "$name" || true)', not '$want'"
+  e2e_log "stored $name: $want"
 }

@@ -46,23 +46,9 @@ expect_equinox() {
   e2e_log "day 20 $want: $number red pixels in the number, $name in the name"
 }
 
-expect_stored() {
-  local want=$1
-  e2e_wait_until 10 eval '[ "$(e2e_reg_query "$key" NationalHolidays)" = "$want" ]' ||
-    e2e_fail "NationalHolidays is '$(e2e_reg_query "$key" NationalHolidays || true)', not '$want'"
-  e2e_log "stored NationalHolidays: $want"
-}
-
-# Opens the context menu by `command...`, waits for it (one more window of the program) and runs
-# its one item: Down selects it, Return runs it.
-use_menu() {
-  local before
-  before=$(xdotool search --onlyvisible --pid "$E2E_PID" | wc -l)
-  "$@"
-  e2e_wait_until 10 eval '(($(xdotool search --onlyvisible --pid "$E2E_PID" | wc -l) > before))' ||
-    e2e_fail "no context menu after: $*"
-  xdotool key Down Return
-}
+expect_stored() { cal_expect_stored NationalHolidays "$1"; }
+# The context menu's first item, 「国民の祝日を表示」, from `command...`.
+use_menu() { cal_use_menu 1 "$@"; }
 
 # Off at first: nothing stored, 20 March plain, the file's holiday on the 10th red.
 expect_equinox off

@@ -12,20 +12,21 @@ namespace mirel {
 
 namespace {
 
-double TextPixels(std::string_view text, bool bold) {
+double TextPixels(std::string_view text, bool bold, FontSize size) {
+  const bool small = size == FontSize::kSmall;
   double pixels = 0;
   for (unsigned char c : text) {
     if (c < 0x80) {
-      pixels += bold ? 8 : 7;
+      pixels += (small ? 5 : 7) + (bold ? 1 : 0);
     } else if (c >= 0xC0) {  // the lead byte of a multi-byte character
-      pixels += bold ? 15 : 14;
+      pixels += (small ? 10 : 14) + (bold ? 1 : 0);
     }
   }
   return pixels;
 }
 
-double LinePixels(bool bold) {
-  return bold ? 16 : 14;
+double LinePixels(bool bold, FontSize size) {
+  return (size == FontSize::kSmall ? 10 : 14) + (bold ? 2 : 0);
 }
 
 }  // namespace
@@ -127,14 +128,20 @@ void RecordingSurface::SetFontBold(bool bold) {
   bold_ = bold;
 }
 
+void RecordingSurface::SetFontSize(FontSize size) {
+  Record({.kind = DrawOpKind::kSetFontSize, .size = size});
+  size_ = size;
+}
+
 double RecordingSurface::TextWidth(std::string_view text) const {
-  Record({.kind = DrawOpKind::kTextWidth, .text = std::string(text), .bold = bold_});
-  return TextPixels(text, bold_) * UnitsPerPixelX();
+  Record({.kind = DrawOpKind::kTextWidth, .text = std::string(text), .bold = bold_, .size = size_});
+  return TextPixels(text, bold_, size_) * UnitsPerPixelX();
 }
 
 double RecordingSurface::TextHeight(std::string_view text) const {
-  Record({.kind = DrawOpKind::kTextHeight, .text = std::string(text), .bold = bold_});
-  return LinePixels(bold_) * UnitsPerPixelY();
+  Record(
+      {.kind = DrawOpKind::kTextHeight, .text = std::string(text), .bold = bold_, .size = size_});
+  return LinePixels(bold_, size_) * UnitsPerPixelY();
 }
 
 void RecordingSurface::Print(std::string_view text) {
@@ -143,9 +150,21 @@ void RecordingSurface::Print(std::string_view text) {
           .x1 = currentX_,
           .y1 = currentY_,
           .color = foreColor_,
-          .bold = bold_});
+          .bold = bold_,
+          .size = size_});
   currentX_ = scaleX1_;
-  currentY_ += LinePixels(bold_) * UnitsPerPixelY();
+  currentY_ += LinePixels(bold_, size_) * UnitsPerPixelY();
+}
+
+void RecordingSurface::PrintRightAligned(std::string_view text, double right) {
+  Record({.kind = DrawOpKind::kPrintRightAligned,
+          .text = std::string(text),
+          .x1 = currentX_,
+          .y1 = currentY_,
+          .x2 = right,
+          .color = foreColor_,
+          .bold = bold_,
+          .size = size_});
 }
 
 }  // namespace mirel

@@ -16,30 +16,33 @@ enum class DrawOpKind {
   kDrawMode,
   kLine,
   kPrint,
+  kPrintRightAligned,
   kSetCurrentX,
   kSetCurrentY,
   kSetBackColor,
   kSetForeColor,
   kSetFontBold,
+  kSetFontSize,
   kTextWidth,
   kTextHeight,
 };
 
 struct DrawOp {
   DrawOpKind kind = DrawOpKind::kCls;
-  std::string text;  // kPrint, kTextWidth, kTextHeight
-  // kScale and kLine: the corners; kPrint: the pen before printing; kSetCurrentX: x1;
-  // kSetCurrentY: y1.
+  std::string text;  // kPrint*, kTextWidth, kTextHeight
+  // kScale and kLine: the corners; kPrint: the pen before printing; kPrintRightAligned: the pen
+  // and the right end in x2; kSetCurrentX: x1; kSetCurrentY: y1.
   double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-  Color color = 0;    // kLine, kSet*Color, BackColor at kCls and ForeColor at kPrint
-  bool bold = false;  // kSetFontBold, and the weight at kPrint/kText*
+  Color color = 0;    // kLine, kSet*Color, BackColor at kCls and ForeColor at kPrint*
+  bool bold = false;  // kSetFontBold, and the weight at kPrint*/kText*
+  FontSize size = FontSize::kRegular;  // kSetFontSize, and the size at kPrint*/kText*
   LineKind lineKind = LineKind::kBox;  // kLine
   int mode = 0;                        // kDrawMode
 };
 
-// Metrics: every ASCII byte is 7 pixels wide, every other character 14; bold adds 1 pixel per
-// character and makes a line 16 pixels high instead of 14, so a measurement taken in the wrong
-// weight shows up in the pen positions.
+// Metrics: every ASCII byte is 7 pixels wide, every other character 14, in a line 14 pixels high;
+// small text 5, 10 and 10. Bold adds 1 pixel per character and 2 to the line, so a measurement
+// taken in the wrong weight or size shows up in the pen positions.
 class RecordingSurface : public Surface {
  public:
   explicit RecordingSurface(double widthPixels = 700, double heightPixels = 490);
@@ -57,9 +60,11 @@ class RecordingSurface : public Surface {
   void SetBackColor(Color color) override;
   void SetForeColor(Color color) override;
   void SetFontBold(bool bold) override;
+  void SetFontSize(FontSize size) override;
   double TextWidth(std::string_view text) const override;
   double TextHeight(std::string_view text) const override;
   void Print(std::string_view text) override;
+  void PrintRightAligned(std::string_view text, double right) override;
 
   const std::vector<DrawOp>& Ops() const { return ops_; }
   std::vector<DrawOp> OpsOf(DrawOpKind kind) const;
@@ -80,6 +85,7 @@ class RecordingSurface : public Surface {
   Color backColor_ = kWhite;
   Color foreColor_ = kBlack;
   bool bold_ = false;
+  FontSize size_ = FontSize::kRegular;
   mutable std::vector<DrawOp> ops_;
   mutable bool failArmed_ = false;
   mutable DrawOpKind failKind_ = DrawOpKind::kCls;

@@ -74,6 +74,21 @@ TEST_F(GdiSurfaceTest, PrintDrawsWithoutBackgroundAndEndsTheLine) {
   EXPECT_EQ(Pixel(0, 0), kBlue);        // no background box at the pen
 }
 
+TEST_F(GdiSurfaceTest, RightAlignedTextEndsAtItsEdgeAndLeavesThePen) {
+  surface_.SetForeColor(kBlack);
+  surface_.SetFontSize(FontSize::kSmall);
+  surface_.SetCurrentX(1);
+  surface_.SetCurrentY(2);
+  surface_.PrintRightAligned("大安", 4);  // ends at pixel 80
+  EXPECT_EQ(surface_.CurrentX(), 1);
+  EXPECT_EQ(surface_.CurrentY(), 2);
+  const int width = static_cast<int>(std::lround(surface_.TextWidth("大安") * 20));
+  EXPECT_GT(Count(80 - width, 20, 80, 40, kWhite), 0);
+  EXPECT_LT(Count(80 - width, 20, 80, 40, kWhite), width * 20);  // the text
+  EXPECT_EQ(Count(80, 0, 140, 70, kWhite), 60 * 70);             // nothing past its end
+  EXPECT_EQ(Count(0, 0, 80 - width, 70, kWhite), (80 - width) * 70);
+}
+
 TEST_F(GdiSurfaceTest, FontIsJapaneseCapableBoldAndScaledForDpi) {
   WORD glyphs[3] = {};
   ASSERT_NE(::GetGlyphIndicesW(surface_.Dc(), L"日土今", 3, glyphs, GGI_MARK_NONEXISTING_GLYPHS),
@@ -91,6 +106,21 @@ TEST_F(GdiSurfaceTest, FontIsJapaneseCapableBoldAndScaledForDpi) {
   EXPECT_GE(metrics.tmWeight, FW_BOLD);
   EXPECT_GE(surface_.TextWidth("2024年03月"), regular);
   EXPECT_GT(regular, 0);
+
+  // Small text, for the 六曜 above a day's number: about three quarters of the regular height,
+  // in either weight, until the regular size is asked for again.
+  surface_.SetFontBold(false);
+  const double regularHeight = surface_.TextHeight("大安");
+  for (bool bold : {false, true}) {
+    surface_.SetFontBold(bold);
+    surface_.SetFontSize(FontSize::kSmall);
+    EXPECT_NEAR(surface_.TextHeight("大安") / regularHeight, 0.75, 0.1) << bold;
+    ASSERT_TRUE(::GetTextMetricsW(surface_.Dc(), &metrics));
+    EXPECT_EQ(metrics.tmWeight >= FW_BOLD, bold);
+    surface_.SetFontSize(FontSize::kRegular);
+  }
+  surface_.SetFontBold(false);
+  EXPECT_EQ(surface_.TextHeight("大安"), regularHeight);
 
   const LOGFONTW at96 = DefaultGuiFont(96);
   const LOGFONTW at192 = DefaultGuiFont(192);

@@ -22,6 +22,7 @@ struct DrawnDay {
   int row = 0;
   Color color = 0;
   bool bold = false;
+  double y = 0;      // the number's top
   std::string name;  // the text printed under the number
   double nameX = 0;
   double nameDrop = 0;  // how far below the number's top the name stands
@@ -42,10 +43,11 @@ Color Of(ColourRole role) {
 }
 
 // Draws one month and reads the days back from the recorded prints: a day number is followed
-// by the print of its holiday name.
+// by the print of its holiday name; the 六曜 are printed right-aligned.
 class DrawCalenderTest : public ::testing::Test {
  protected:
-  void Draw(CalenderMonth month, std::map<std::string, std::string> holidays = {}) {
+  void Draw(CalenderMonth month, std::map<std::string, std::string> holidays = {},
+            KyurekiCalendar* rokuyoFrom = nullptr) {
     caption_.clear();
     keys_.clear();
     surface_.ClearOps();
@@ -56,7 +58,7 @@ class DrawCalenderTest : public ::testing::Test {
           auto it = holidays.find(std::string(key));
           return it == holidays.end() ? std::string() : it->second;
         },
-        [&](std::string_view caption) { caption_ = caption; }, kPalette);
+        [&](std::string_view caption) { caption_ = caption; }, kPalette, rokuyoFrom);
   }
 
   std::map<int, DrawnDay> Days() const {
@@ -71,6 +73,7 @@ class DrawCalenderTest : public ::testing::Test {
                                       .row = static_cast<int>(std::floor(number.y1)) + 1,
                                       .color = number.color,
                                       .bold = number.bold,
+                                      .y = number.y1,
                                       .name = prints[i + 1].text,
                                       .nameX = prints[i + 1].x1,
                                       .nameDrop = prints[i + 1].y1 - number.y1};
@@ -247,6 +250,90 @@ TEST_F(DrawCalenderTest, BottomLineShowsTodayInBold) {
   EXPECT_TRUE(last.bold);
   EXPECT_EQ(last.x1, 0);
   EXPECT_NEAR(last.y1, 7 - surface_.TextHeight("x"), 1e-9);
+  EXPECT_TRUE(surface_.OpsOf(DrawOpKind::kSetFontSize).empty());  // no 六曜 asked for
+}
+
+// March 2026 as calendars print it: 旧正月 fell on 17 February [KASI, as in the old-calendar
+// tests] and the next new moon on 19 March, so 1 March is 旧1月13日 and 19 March 旧2月1日; the
+// 六曜 is (month + day) mod 6 from 大安.
+TEST_F(DrawCalenderTest, RokuyoStandsSmallAtTheTopRightOfEachCell) {
+  KyurekiCalendar oldCalendar;
+  ScopedNowOverride now(DateSerial(2026, 3, 5) + 0.5);
+  Draw({2026, 3, 5}, {{"03/20", "春分の日"}});
+  std::map<int, DrawnDay> without = Days();
+  Draw({2026, 3, 5}, {{"03/20", "春分の日"}}, &oldCalendar);
+  const std::vector<DrawOp> rokuyo = surface_.OpsOf(DrawOpKind::kPrintRightAligned);
+  ASSERT_EQ(rokuyo.size(), 31u);
+  struct Case {
+    int day;
+    const char* name;
+  };
+  const Case cases[] = {
+      {1, "先勝"},   // 旧1月13日
+      {5, "大安"},   // 旧1月17日
+      {18, "赤口"},  // 旧1月30日
+      {19, "友引"},  // 旧2月1日: a month starts from its own first 六曜, not the next in turn
+      {20, "先負"},  // a holiday: its name keeps its place under the number
+      {31, "友引"},  // 旧2月13日
+  };
+  std::map<int, DrawnDay> days = Days();
+  ASSERT_EQ(days.size(), 31u);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.day);
+    const DrawOp& print = rokuyo[c.day - 1];
+    EXPECT_EQ(print.text, c.name);
+    EXPECT_EQ(print.color, Of(ColourRole::kSecondaryText));
+    EXPECT_FALSE(print.bold);
+    EXPECT_EQ(print.size, FontSize::kSmall);
+    // On the cell's top line, ending one small space (5 pixels) before its right edge.
+    EXPECT_NEAR(print.x2, days[c.day].col - 5 * 7.0 / 700, 1e-9);
+    EXPECT_NEAR(print.y1, days[c.day].row - 1, 1e-9);
+    // The number a quarter of the small line lower (measured in the bold the weekday names
+    // leave: 12 pixels), its holiday name with it.
+    EXPECT_NEAR(days[c.day].y - without[c.day].y, 3.0 * 7 / 490, 1e-9);
+    EXPECT_NEAR(days[c.day].nameDrop, without[c.day].nameDrop, 1e-9);
+    EXPECT_EQ(days[c.day].col, without[c.day].col);
+  }
+  EXPECT_EQ(days[20].name, "春分の日");
+  EXPECT_EQ(days[20].color, Of(ColourRole::kHoliday));
+  // The bottom line after them, in the regular size and where it always stands.
+  const DrawOp last = surface_.OpsOf(DrawOpKind::kPrint).back();
+  EXPECT_EQ(last.size, FontSize::kRegular);
+  EXPECT_TRUE(last.bold);
+  EXPECT_NEAR(last.y1, 7 - 16.0 * 7 / 490, 1e-9);
+}
+
+// After today's date its 六曜 and old-calendar date, with 閏 in a leap month, wherever the month
+// shown is; only the date where the old calendar does not reach. The grid's 六曜 follow the
+// month shown.
+TEST_F(DrawCalenderTest, BottomLineCarriesTodaysRokuyoWhereTheOldCalendarReaches) {
+  struct Case {
+    int year, month, day;  // today
+    CalenderMonth shown;
+    std::string after;       // after the date
+    std::size_t gridRokuyo;  // 六曜 drawn in the grid
+  };
+  const Case cases[] = {
+      {2026, 3, 5, {2026, 3, 5}, " 大安 旧1月17日", 31},
+      {2020, 5, 23, {2020, 5, 23}, " 仏滅 閏4月1日", 31},  // 閏4月 began that day [KASI]
+      {1873, 1, 1, {1872, 13, 1}, " 友引 旧12月3日", 31},  // 明治5年12月3日 became 1 January 1873
+      {1872, 12, 31, {1872, 12, 31}, "", 0},  // the old calendar was still the civil one
+      {1872, 12, 31, {1873, 2, 1}, "", 28},
+      {2201, 1, 1, {2201, 1, 1}, "", 0},
+      {2026, 3, 5, {2201, 1, 5}, " 大安 旧1月17日", 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.year) + "-" + std::to_string(c.month) + "-" +
+                 std::to_string(c.day) + " showing " + std::to_string(c.shown.CurYear) + "/" +
+                 std::to_string(c.shown.CurMonth));
+    const DateValue today = DateSerial(c.year, c.month, c.day);
+    ScopedNowOverride now(today);
+    KyurekiCalendar oldCalendar;
+    Draw(c.shown, {}, &oldCalendar);
+    EXPECT_EQ(surface_.OpsOf(DrawOpKind::kPrint).back().text,
+              "今日: " + Format(today, "ddddd") + c.after);
+    EXPECT_EQ(surface_.OpsOf(DrawOpKind::kPrintRightAligned).size(), c.gridRokuyo);
+  }
 }
 
 TEST_F(DrawCalenderTest, ClosingStepsAreSkippedOneByOne) {
@@ -265,6 +352,19 @@ TEST_F(DrawCalenderTest, ClosingStepsAreSkippedOneByOne) {
   EXPECT_EQ(caption_, "2024年03月");
   EXPECT_EQ(surface_.OpsOf(DrawOpKind::kLine).size(), 1u);
   EXPECT_EQ(surface_.OpsOf(DrawOpKind::kPrint).back().text.rfind("今日", 0), 0u);
+
+  // The fourth 六曜 fails: the rest of them are skipped, the size is regular again, the frame
+  // and the bottom line with today's 六曜 (5 March 2024, 旧1月25日: 旧正月 was 10 February) come.
+  KyurekiCalendar oldCalendar;
+  surface_.ClearOps();
+  surface_.FailOn(DrawOpKind::kPrintRightAligned, 3);
+  EXPECT_NO_THROW(Draw({2024, 3, 5}, {}, &oldCalendar));
+  EXPECT_EQ(surface_.OpsOf(DrawOpKind::kPrintRightAligned).size(), 3u);
+  EXPECT_EQ(surface_.OpsOf(DrawOpKind::kSetFontSize).back().size, FontSize::kRegular);
+  EXPECT_EQ(surface_.OpsOf(DrawOpKind::kLine).size(), 2u);
+  const DrawOp last = surface_.OpsOf(DrawOpKind::kPrint).back();
+  EXPECT_EQ(last.text, "今日: " + Format(DateSerial(2024, 3, 5), "ddddd") + " 先勝 旧1月25日");
+  EXPECT_EQ(last.size, FontSize::kRegular);
 }
 
 TEST_F(DrawCalenderTest, FailureWhileDrawingDaysReachesTheCaller) {

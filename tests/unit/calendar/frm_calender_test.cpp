@@ -126,15 +126,73 @@ TEST_F(FrmCalenderTest, NationalHolidaysSwitchIsKeptPerUser) {
   EXPECT_EQ(form.FindDayOff(Key(12, 24)), "クリスマス");
   form.CurMonth = 14;  // February of the next year: 2027's national holidays
   EXPECT_EQ(form.FindDayOff(Key(2, 23)), "天皇誕生日");
+}
 
-  // Off again: stored "0", and a value that is not "1" reads as off.
-  form.mnuNationalHolidays_Click();
-  EXPECT_EQ(store_.GetSetting("Mirel", "frmCalender", "NationalHolidays"), "0");
-  for (const char* stored : {"0", "", "yes", "true", " 1"}) {
-    store_.SaveSetting("Mirel", "frmCalender", "NationalHolidays", stored);
-    Loaded(DateSerial(2026, 3, 5));
-    EXPECT_FALSE(form.NationalHolidays) << stored;
+// The 六曜 drawn by the last drawing, right-aligned at the top of their cells.
+std::vector<std::string> RokuyoDrawn(const RecordingSurface& surface) {
+  std::vector<std::string> names;
+  for (const DrawOp& print : surface.OpsOf(DrawOpKind::kPrintRightAligned)) {
+    names.push_back(print.text);
   }
+  return names;
+}
+
+// Each item of the context menu: off until chosen, drawn at once when switched, stored as "1"
+// or "0" for the user and read at the next loading, where anything but "1" reads as off; the
+// other switch stays as it was.
+TEST_F(FrmCalenderTest, MenuSwitchesAreKeptPerUser) {
+  struct Switch {
+    const char* value;
+    void (frmCalender::*click)();
+    bool frmCalender::*on;
+  };
+  const Switch switches[] = {
+      {"NationalHolidays", &frmCalender::mnuNationalHolidays_Click, &frmCalender::NationalHolidays},
+      {"Rokuyo", &frmCalender::mnuRokuyo_Click, &frmCalender::ShowRokuyo},
+  };
+  for (const Switch& it : switches) {
+    SCOPED_TRACE(it.value);
+    const Switch& other = &it == &switches[0] ? switches[1] : switches[0];
+    store_ = MemorySettingsStore();
+    frmCalender& form = Loaded(DateSerial(2026, 3, 5));
+    EXPECT_FALSE(form.*it.on);
+    surface_.ClearOps();
+    (form.*it.click)();
+    EXPECT_TRUE(form.*it.on);
+    EXPECT_FALSE(form.*other.on);
+    EXPECT_EQ(host_.caption, "2026年03月");  // drawn again
+    EXPECT_EQ(store_.GetSetting("Mirel", "frmCalender", it.value), "1");
+    EXPECT_EQ(store_.GetSetting("Mirel", "frmCalender", other.value, "none"), "none");
+    form.*it.on = false;
+    Loaded(DateSerial(2026, 3, 5));
+    EXPECT_TRUE(form.*it.on);
+    (form.*it.click)();
+    EXPECT_EQ(store_.GetSetting("Mirel", "frmCalender", it.value), "0");
+    for (const char* stored : {"1", "0", "", "yes", "true", " 1"}) {
+      store_.SaveSetting("Mirel", "frmCalender", it.value, stored);
+      Loaded(DateSerial(2026, 3, 5));
+      EXPECT_EQ(form.*it.on, std::string(stored) == "1") << stored;
+    }
+  }
+}
+
+// Switched on, every day of March 2026 carries its 六曜 and the bottom line today's (5 March:
+// 大安, 旧1月17日); off again, none.
+TEST_F(FrmCalenderTest, RokuyoSwitchDrawsTheGridAgain) {
+  frmCalender& form = Loaded(DateSerial(2026, 3, 5));
+  ScopedNowOverride now(DateSerial(2026, 3, 5));
+  surface_.ClearOps();
+  form.mnuRokuyo_Click();
+  const std::vector<std::string> rokuyo = RokuyoDrawn(surface_);
+  ASSERT_EQ(rokuyo.size(), 31u);
+  EXPECT_EQ(rokuyo[4], "大安");
+  const std::string bottom = surface_.OpsOf(DrawOpKind::kPrint).back().text;
+  EXPECT_EQ(bottom.substr(bottom.size() - std::string(" 大安 旧1月17日").size()),
+            " 大安 旧1月17日");
+  surface_.ClearOps();
+  form.mnuRokuyo_Click();
+  EXPECT_TRUE(RokuyoDrawn(surface_).empty());
+  EXPECT_EQ(surface_.OpsOf(DrawOpKind::kPrint).back().text.find("大安"), std::string::npos);
 }
 
 TEST_F(FrmCalenderTest, SwitchHoldsForTheRunWhenItCannotBeStored) {
@@ -151,6 +209,10 @@ TEST_F(FrmCalenderTest, SwitchHoldsForTheRunWhenItCannotBeStored) {
   EXPECT_THROW(form.mnuNationalHolidays_Click(), RunTimeError);
   EXPECT_TRUE(form.NationalHolidays);
   EXPECT_EQ(NameUnder(surface_, "20")->text, "春分の日");
+  surface_.ClearOps();
+  EXPECT_THROW(form.mnuRokuyo_Click(), RunTimeError);
+  EXPECT_TRUE(form.ShowRokuyo);
+  EXPECT_EQ(RokuyoDrawn(surface_).size(), 31u);
 }
 
 TEST_F(FrmCalenderTest, KeysAndClicksStepMonthsWithoutWrapping) {

@@ -44,5 +44,23 @@ TEST(TextViewTest, MonthWithHolidayFrameAndBottomLine) {
   EXPECT_EQ(lines[20], "今日: 2024/01/31");
 }
 
+// With 六曜 (mirel-cal --rokuyo): each on the blank top line of its cell, right-aligned one
+// column in from the next cell; March 2026 begins on a Sunday, 旧1月13日 (旧正月 was 17 February).
+TEST(TextViewTest, RokuyoOnTheTopLineOfEachCell) {
+  ScopedNowOverride now(DateSerial(2026, 3, 5));
+  TextSurface surface(70, 21);
+  KyurekiCalendar oldCalendar;
+  DrawCalender(
+      surface, {2026, 3, 5}, [](std::string_view) { return std::string(); },
+      [](std::string_view) {}, PaletteFor(Look::kLight), &oldCalendar);
+  std::vector<std::string> lines = Lines(surface.Render(false));
+  ASSERT_EQ(lines.size(), 21u);
+  EXPECT_EQ(lines[3], "     先勝      友引      先負      仏滅      大安      赤口      先勝");
+  EXPECT_EQ(lines[4], "     1         2         3         4    [    5   ]     6         7");
+  EXPECT_EQ(lines[20], "今日: 2026/03/05 大安 旧1月17日");
+  // In a terminal dim, as the window's secondary text.
+  EXPECT_NE(surface.Render(true).find("\x1b[0;90m先勝"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace mirel
