@@ -84,6 +84,27 @@ cal_click_child() {
   xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1
 }
 
+# Closes the calendar and waits until it is gone.
+cal_close() {
+  cal_probe close frmCalender >/dev/null
+  e2e_wait_until 10 eval '[ -z "$(cal_find_calendar)" ]' || e2e_fail "the calendar did not close"
+}
+
+# Keeps the calendar window of the screenshot `png` as $MIREL_E2E_WORK/`name`.png, the README's
+# picture, and with MIREL_UPDATE_DOCS=1 as docs/`name`.png too.
+cal_keep_picture() {  # png name
+  local X Y WIDTH HEIGHT SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$CAL_WID")"
+  convert "$1" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$E2E_WORK/$2.png"
+  if [ "${MIREL_UPDATE_DOCS:-}" = 1 ]; then
+    mkdir -p "$MIREL_SOURCE_DIR/docs"
+    cp "$E2E_WORK/$2.png" "$MIREL_SOURCE_DIR/docs/$2.png"
+  fi
+}
+
+# The grid of the screenshot `png` (cal_grid read first) as the picture `out`.
+cal_grid_picture() { convert "$1" -crop "${gw}x${gh}+${gx}+${gy}" +repage "$2"; }
+
 # Pixels of a `kind` (see cal_count; red unless given) in the number of the cell at column `col`
 # (1..7) and row `row` (2..7, the heading being row 1) of the grid read by cal_grid, in the
 # screenshot `png`.

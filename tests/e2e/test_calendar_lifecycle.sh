@@ -25,8 +25,7 @@ now=$(xdotool search --onlyvisible --pid "$E2E_PID" | wc -l)
 ((now == windows)) || e2e_fail "$now windows after minimise and restore, $windows before"
 cal_expect_caption "$(cal_today +%Y年%m月)"
 
-cal_probe close frmCalender >/dev/null
-e2e_wait_until 10 eval '[ -z "$(cal_find_calendar)" ]' || e2e_fail "the calendar did not close"
+cal_close
 e2e_running "$E2E_PID" || e2e_fail "closing the calendar ended the program"
 before=$(e2e_caption "$CLOCK_WID")
 e2e_wait_until 10 eval '[ "$(e2e_caption "$CLOCK_WID")" != "$before" ]' ||

@@ -64,20 +64,14 @@ expect_equinox on
 expect_stored 1
 
 # Closed and opened again, still on.
-cal_probe close frmCalender >/dev/null
-e2e_wait_until 10 eval '[ -z "$(cal_find_calendar)" ]' || e2e_fail "the calendar did not close"
+cal_close
 cal_open
 cal_expect_caption '2026年03月'
 cal_grid
 expect_equinox on
 
 # The picture of the whole window for the README.
-eval "$(xdotool getwindowgeometry --shell "$CAL_WID")"
-convert "$shot" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$E2E_WORK/calendar_national.png"
-if [ "${MIREL_UPDATE_DOCS:-}" = 1 ]; then
-  mkdir -p "$MIREL_SOURCE_DIR/docs"
-  cp "$E2E_WORK/calendar_national.png" "$MIREL_SOURCE_DIR/docs/calendar_national.png"
-fi
+cal_keep_picture "$shot" calendar_national
 
 # Off from Shift+F10, on again from the Menu key.
 use_menu xdotool key shift+F10

@@ -62,23 +62,13 @@ left=$(cal_count "$shot" red "$((tx - 1))" "$ty" 3 "$ch")
 cal_expect_red_holiday "$shot" "$hol_col" "$hol_row" "$plain_col" "$plain_row" \
   "days $holiday and $plain"
 
-# The picture of the whole window for the README, as `name`.png.
-keep_picture() {
-  eval "$(xdotool getwindowgeometry --shell "$CAL_WID")"
-  convert "$shot" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$E2E_WORK/$1.png"
-  if [ "${MIREL_UPDATE_DOCS:-}" = 1 ]; then
-    mkdir -p "$MIREL_SOURCE_DIR/docs"
-    cp "$E2E_WORK/$1.png" "$MIREL_SOURCE_DIR/docs/$1.png"
-  fi
-}
-keep_picture calendar
-grid_picture() { convert "$1" -crop "${gw}x${gh}+${gx}+${gy}" +repage "$2"; }
-grid_picture "$shot" "$E2E_DIR/light.png"
+# The picture of the whole window for the README.
+cal_keep_picture "$shot" calendar
+cal_grid_picture "$shot" "$E2E_DIR/light.png"
 e2e_log "picture ok"
 
 # Dark mode chosen, the calendar opened again: a dark grid, the hues kept.
-cal_probe close frmCalender >/dev/null
-e2e_wait_until 10 eval '[ -z "$(cal_find_calendar)" ]' || e2e_fail "the calendar did not close"
+cal_close
 e2e_apps_use_light_theme 0
 cal_open
 cal_grid
@@ -98,13 +88,13 @@ tx=$(cell_x "$today_col")
 ty=$(cell_y "$today_row")
 top=$(cal_count "$shot" reddish "$tx" "$((ty - 1))" "$cw" 3)
 ((top >= cw * 8 / 10)) || e2e_fail "no reddish frame on today in dark mode ($top)"
-keep_picture calendar_dark
+cal_keep_picture "$shot" calendar_dark
 
 # Back to light while the calendar is open: every window hears of it as from Windows.
 e2e_apps_use_light_theme 1
 cal_probe settingchange ImmersiveColorSet || e2e_fail "the broadcast failed"
 sent=$(date +%s%N)
-until e2e_screenshot "$shot" && grid_picture "$shot" "$E2E_DIR/now.png" &&
+until e2e_screenshot "$shot" && cal_grid_picture "$shot" "$E2E_DIR/now.png" &&
   [ "$(compare -metric AE "$E2E_DIR/light.png" "$E2E_DIR/now.png" null: 2>&1)" = 0 ]; do
   (($(date +%s%N) - sent < 1000000000)) ||
     e2e_fail "not the light picture a second after the switch (AE $(

@@ -57,14 +57,13 @@ expect_rokuyo() {
   e2e_log "六曜 $want: $marked days marked, $unmarked cells clean, bottom line $red red pixels right"
 }
 
-grid_picture() { convert "$shot" -crop "${gw}x${gh}+${gx}+${gy}" +repage "$1"; }
 
 # Off at first, nothing stored; the picture to come back to.
 expect_rokuyo off
 if e2e_reg_query "$CAL_KEY" Rokuyo >/dev/null; then
   e2e_fail "Rokuyo stored before any choice"
 fi
-grid_picture "$E2E_DIR/off.png"
+cal_grid_picture "$shot" "$E2E_DIR/off.png"
 
 # On from a right click on the grid, the menu's second item.
 cal_use_menu 2 xdotool mousemove $((gx + gw / 2)) $((gy + 3 * ch + ch / 2)) click 3
@@ -72,25 +71,19 @@ expect_rokuyo on
 cal_expect_stored Rokuyo 1
 
 # Closed and opened again, still on.
-cal_probe close frmCalender >/dev/null
-e2e_wait_until 10 eval '[ -z "$(cal_find_calendar)" ]' || e2e_fail "the calendar did not close"
+cal_close
 cal_open
 cal_expect_caption '2026年03月'
 cal_grid
 expect_rokuyo on
 
 # The picture of the whole window for the README.
-eval "$(xdotool getwindowgeometry --shell "$CAL_WID")"
-convert "$shot" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$E2E_WORK/calendar_rokuyo.png"
-if [ "${MIREL_UPDATE_DOCS:-}" = 1 ]; then
-  mkdir -p "$MIREL_SOURCE_DIR/docs"
-  cp "$E2E_WORK/calendar_rokuyo.png" "$MIREL_SOURCE_DIR/docs/calendar_rokuyo.png"
-fi
+cal_keep_picture "$shot" calendar_rokuyo
 
 # Off from Shift+F10: the grid as it was before, to the pixel.
 cal_use_menu 2 xdotool key shift+F10
 cal_expect_stored Rokuyo 0
-e2e_wait_until 10 eval 'e2e_screenshot "$shot" && grid_picture "$E2E_DIR/now.png" &&
+e2e_wait_until 10 eval 'e2e_screenshot "$shot" && cal_grid_picture "$shot" "$E2E_DIR/now.png" &&
   [ "$(compare -metric AE "$E2E_DIR/off.png" "$E2E_DIR/now.png" null: 2>&1)" = 0 ]' ||
   e2e_fail "off again, the grid differs from the first picture (AE $(
     compare -metric AE "$E2E_DIR/off.png" "$E2E_DIR/now.png" null: 2>&1))"

@@ -91,8 +91,7 @@ for dpi in 96 144 192; do
     expect_on_screen clock "$CLOCK_WID"
 
     # Stored while the screen was larger: client area at 933, 600 and 300 x 200 pixels.
-    cal_probe close frmCalender >/dev/null
-    e2e_wait_until 10 eval '[ -z "$(cal_find_calendar)" ]' || e2e_fail "the calendar did not close"
+    cal_close
     e2e_reg_add "$key" Left 14000
     e2e_reg_add "$key" Top 9000
     e2e_reg_add "$key" Width 4500
