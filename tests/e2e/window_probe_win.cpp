@@ -12,7 +12,9 @@
 //                                      FILE (the clock shim's MIREL_FAKE_EPOCH_FILE, so the
 //                                      program's clock jumps), posts MESSAGE WPARAM (numbers as
 //                                      strtoul reads them) and prints the milliseconds until the
-//                                      window's caption changed; 9999 when it did not in 2 s
+//                                      window's caption changed (9999 when it did not in 2 s),
+//                                      then those until the clock's next tick was due when the
+//                                      message was posted
 //   window_probe dayicon DAY SIZE      prints the clock's icon of DAY at SIZE pixels as X's
 //                                      _NET_WM_ICON has it: "SIZE, SIZE, argb, ..." in decimal
 //   window_probe settingchange TEXT    sends every top-level window WM_SETTINGCHANGE with TEXT
@@ -42,7 +44,7 @@ std::int64_t WallClockMilliseconds() {
 }
 
 // The clock ticks just after each half-second of the wall clock (clock/tick_schedule.h), and the
-// program's faked clock keeps the real one's milliseconds. A change seen within the next 300 ms
+// program's faked clock keeps the real one's milliseconds. A change seen within the next 250 ms
 // then comes from the message, not from a tick.
 void WaitUntilJustAfterATick() {
   constexpr std::int64_t kFrom = 90;
@@ -70,6 +72,12 @@ int Refresh(HWND window, UINT message, WPARAM wParam, const char* file, const ch
     std::fprintf(stderr, "cannot write %s\n", file);
     return 1;
   }
+  // The clock shim looks at the file at most every 50 ms: after this pause the program's next
+  // reading of the clock sees the new time, whenever the shim last looked.
+  ::Sleep(60);
+  // A busy machine can delay this process past the moment waited for, so the time left to the
+  // next tick is measured here, where it counts, and reported beside the answer.
+  const std::uint32_t untilTick = mirel::DelayToNextTick(WallClockMilliseconds());
   const ULONGLONG start = ::GetTickCount64();
   if (!::PostMessageW(window, message, wParam, 0)) {
     return 1;
@@ -78,7 +86,8 @@ int Refresh(HWND window, UINT message, WPARAM wParam, const char* file, const ch
     ::Sleep(1);
   }
   const auto elapsed = static_cast<unsigned long>(::GetTickCount64() - start);
-  std::printf("%lu\n", Caption(window) == before ? 9999UL : elapsed);
+  std::printf("%lu %lu\n", Caption(window) == before ? 9999UL : elapsed,
+              static_cast<unsigned long>(untilTick));
   return 0;
 }
 
