@@ -57,8 +57,8 @@ def main(argv):
     text = corpus()
     lines = text.splitlines()
     outputs = {argv[1]: run([argv[1], "--batch"], text)}
-    for spec in argv[2:]:
-        wine, tool = spec.split(":", 1)
+    for wine_and_tool in argv[2:]:
+        wine, tool = wine_and_tool.split(":", 1)
         outputs[tool] = run([wine, tool, "--batch"], text)
     reference_name, reference = argv[1], outputs[argv[1]].split(b"\n")
     if len(reference) != len(lines) + 1:
