@@ -32,9 +32,8 @@ void frmCalender::Form_Load() {
   formState_->SetKeepSize(true);
 
   LoadDayOff();
-  NationalHolidays =
-      settings_.GetSetting(app_.exeName, host_.FormName(), kNationalHolidaysKey, "0") == "1";
-  ShowRokuyo = settings_.GetSetting(app_.exeName, host_.FormName(), kRokuyoKey, "0") == "1";
+  NationalHolidays = ReadSwitch(kNationalHolidaysKey);
+  ShowRokuyo = ReadSwitch(kRokuyoKey);
 
   CurYear = Year(Date());
   CurMonth = Month(Date());
@@ -86,16 +85,21 @@ void frmCalender::picNext_GotFocus() {
 }
 
 void frmCalender::mnuNationalHolidays_Click() {
-  NationalHolidays = !NationalHolidays;
-  DrawCalender();
-  settings_.SaveSetting(app_.exeName, host_.FormName(), kNationalHolidaysKey,
-                        NationalHolidays ? "1" : "0");
+  Toggle(NationalHolidays, kNationalHolidaysKey);
 }
 
 void frmCalender::mnuRokuyo_Click() {
-  ShowRokuyo = !ShowRokuyo;
+  Toggle(ShowRokuyo, kRokuyoKey);
+}
+
+bool frmCalender::ReadSwitch(std::string_view key) const {
+  return settings_.GetSetting(app_.exeName, host_.FormName(), key, "0") == "1";
+}
+
+void frmCalender::Toggle(bool& on, std::string_view key) {
+  on = !on;
   DrawCalender();
-  settings_.SaveSetting(app_.exeName, host_.FormName(), kRokuyoKey, ShowRokuyo ? "1" : "0");
+  settings_.SaveSetting(app_.exeName, host_.FormName(), key, on ? "1" : "0");
 }
 
 void frmCalender::StepMonth(int delta) {

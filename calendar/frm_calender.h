@@ -72,6 +72,9 @@ class frmCalender {
   // Moves CurMonth by delta unless that leaves January 100 .. December 9999, the months the date
   // functions can show; at the ends a step changes nothing.
   void StepMonth(int delta);
+  // A context-menu switch: stored as "1" or "0", off when never stored.
+  bool ReadSwitch(std::string_view key) const;
+  void Toggle(bool& on, std::string_view key);
 
   CalenderWindowHost& host_;
   Surface& picCalender_;

@@ -19,9 +19,6 @@ namespace {
 
 constexpr wchar_t kAdvancedKey[] =
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
-// Windows 11 counts as version 10.0 with builds from this one on.
-constexpr std::uint32_t kFirstWindows11Build = 22000;
-
 // The main taskbar's setting; the other monitors' (MMTaskbarGlomLevel) do not matter, since the
 // clock stands on the main monitor and its button on the main taskbar.
 std::optional<std::uint32_t> GlomLevel() {
@@ -64,7 +61,8 @@ WindowsGeneration TaskbarWin::Windows() const {
   if (!version || version->major < 10) {
     return WindowsGeneration::kBefore10;
   }
-  return version->build >= kFirstWindows11Build ? WindowsGeneration::k11 : WindowsGeneration::k10;
+  return version->build >= win32::kFirstWindows11Build ? WindowsGeneration::k11
+                                                       : WindowsGeneration::k10;
 }
 
 bool TaskbarWin::HidesLabels() const {

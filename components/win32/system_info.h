@@ -16,6 +16,9 @@ struct WindowsVersion {
   std::uint32_t build = 0;
 };
 
+// Windows 11 reports itself as version 10.0 and is told apart by its builds, from this one on.
+inline constexpr std::uint32_t kFirstWindows11Build = 22000;
+
 // The version the system really is (GetVersionExW tells a program the newest version its manifest
 // names instead); none where the system cannot be asked. Read once: it does not change in a run.
 std::optional<WindowsVersion> RunningWindowsVersion() noexcept;

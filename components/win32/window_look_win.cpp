@@ -5,14 +5,11 @@
 #include <string_view>
 
 #include "components/look/system_look_win.h"
+#include "components/win32/system_info.h"
 #include "components/win32/system_library.h"
 
 namespace mirel::win32 {
 namespace {
-
-// Windows 11 redraws a title bar when its colours change; Windows 10 only at its next
-// activation or deactivation.
-constexpr std::uint32_t kFirstWindows11Build = 22000;
 
 bool IsLookSwitch(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
   if (message == WM_SYSCOLORCHANGE) {
@@ -68,6 +65,8 @@ void FollowSystemLook(HWND window, UINT message, WPARAM wParam, LPARAM lParam) n
   SetTitleBar(window, settings);
   if (lookSwitch) {
     ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+    // Windows 11 redraws a title bar when its colours change; Windows 10 only at its next
+    // activation or deactivation.
     if (DarkTitleBarAttribute(settings.windowsBuild) != 0 &&
         settings.windowsBuild < kFirstWindows11Build) {
       RedrawTitleBar(window);
